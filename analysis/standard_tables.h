@@ -1,0 +1,31 @@
+// The game's standard unit statistics, one table per statistic, and the walk over a table.
+#pragma once
+
+#include "pud_unit_data.h"
+
+// One row of a standard table. The first name byte carries the table's marks.
+struct StandardRow {
+  unsigned value;    // in the map's own units (costs in tens)
+  const char* name;  // exactly as stored, trailing blanks included
+};
+
+inline constexpr char kEndMark = 'X';
+inline constexpr char kSkipMark = '\xFF';
+
+// Rows 0 to 100 of each table; row 100 is the end row.
+inline constexpr int kStandardRows = 101;
+
+StandardRow StandardTableRow(Statistic statistic, int row);
+
+// Rows with a mark are visited but never reported.
+inline bool IsReportable(const char* name) { return name[0] != kEndMark && name[0] != kSkipMark; }
+
+// Visits row 0, then each following row until one whose name starts with the end mark.
+template <typename Visit>
+void WalkStandardTable(Statistic statistic, Visit visit) {
+  int row = 0;
+  do {
+    visit(row, StandardTableRow(statistic, row));
+    ++row;
+  } while (row < kStandardRows && StandardTableRow(statistic, row).name[0] != kEndMark);
+}

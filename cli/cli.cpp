@@ -1,0 +1,117 @@
+#include "cli.h"
+
+#include "pud_search.h"
+#include "report.h"
+#include "statwarden_version.h"
+#include "views.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: statwarden-cli [--raw | --json] MAP...\n"
+    "       statwarden-cli [--raw | --json] --latest [DIR]\n"
+    "\n"
+    "Checks Warcraft II maps (*.pud) for unit statistics that differ from the game's\n"
+    "standard values: build time, basic attack, piercing damage, gold, wood and oil\n"
+    "cost, and hit points.\n"
+    "\n"
+    "  --raw          the report lines exactly as the Statwarden window lists them\n"
+    "  --json         one JSON array with an object per map\n"
+    "  --latest [DIR] check the newest *.pud of DIR (default: the current directory)\n"
+    "  --help         show this text\n"
+    "  --version      show the version\n"
+    "\n"
+    "Exit status: 0 when every map is clean, 1 when any map has discrepancies,\n"
+    "2 on any error.\n";
+
+struct Options {
+  ViewKind view = ViewKind::Human;
+  bool latest = false;
+  std::vector<std::string> operands;  // maps, or the folder of --latest
+};
+
+enum class Parse { Run, Help, Version, Bad };
+
+Parse ParseArguments(const std::vector<std::string>& arguments, Options& options) {
+  bool viewChosen = false;
+  bool optionsEnded = false;
+  for (const std::string& argument : arguments) {
+    if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+      options.operands.push_back(argument);
+    } else if (argument == "--") {
+      optionsEnded = true;
+    } else if (argument == "--help") {
+      return Parse::Help;
+    } else if (argument == "--version") {
+      return Parse::Version;
+    } else if (argument == "--latest") {
+      options.latest = true;
+    } else if ((argument == "--raw" || argument == "--json") && !viewChosen) {
+      options.view = argument == "--raw" ? ViewKind::Raw : ViewKind::Json;
+      viewChosen = true;
+    } else {
+      return Parse::Bad;
+    }
+  }
+  const std::size_t count = options.operands.size();
+  return (options.latest ? count <= 1 : count >= 1) ? Parse::Run : Parse::Bad;
+}
+
+// The newest map of `folder` as a path to open, or "" when it holds none.
+std::string LatestPudIn(const std::string& folder) {
+  LatestPud latest;
+  ForEachPud(folder, [&](const PudEntry& entry) { latest.Offer(entry); });
+  if (!latest.Found()) return {};
+  if (folder.empty()) return latest.Best().name;
+  const char last = folder.back();
+  return last == '/' || last == '\\' ? folder + latest.Best().name
+                                     : folder + "/" + latest.Best().name;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  Options options;
+  switch (ParseArguments(arguments, options)) {
+    case Parse::Help:
+      out << kUsage;
+      return kExitClean;
+    case Parse::Version:
+      out << "statwarden-cli " << kStatwardenVersion << '\n';
+      return kExitClean;
+    case Parse::Bad:
+      err << kUsage;
+      return kExitError;
+    case Parse::Run:
+      break;
+  }
+
+  if (options.latest) {
+    const std::string latest = LatestPudIn(options.operands.empty() ? "" : options.operands[0]);
+    if (latest.empty()) {
+      err << "Error - no puds found\n";
+      return kExitError;
+    }
+    options.operands = {latest};
+  }
+
+  // The human view also names the map that --latest chose.
+  const bool nameEachMap =
+      options.operands.size() > 1 || (options.latest && options.view == ViewKind::Human);
+  const std::unique_ptr<MapView> view = MakeView(options.view, out, nameEachMap);
+  bool discrepancies = false;
+  bool failed = false;
+  for (const std::string& map : options.operands) {
+    view->BeginMap(map);
+    const Analysis analysis = AnalysePud(map.c_str(), *view);
+    view->EndMap(analysis);
+    if (analysis.outcome == ReadOutcome::OpenFailed) {
+      out.flush();
+      err << "File input error: " << map << '\n';
+      failed = true;
+    }
+    discrepancies = discrepancies || analysis.discrepancies;
+  }
+  view->Finish();
+  return failed ? kExitError : discrepancies ? kExitDiscrepancies : kExitClean;
+}

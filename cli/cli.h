@@ -1,0 +1,13 @@
+// The command-line checker: options, maps and exit status.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+inline constexpr int kExitClean = 0;
+inline constexpr int kExitDiscrepancies = 1;
+inline constexpr int kExitError = 2;
+
+// Runs the checker on `arguments` (without the program name).
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

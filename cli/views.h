@@ -1,0 +1,24 @@
+// The three ways the command-line checker shows its reports.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "report.h"
+
+// Collects the report of one map at a time and writes it once the map has been read, so that a
+// map that cannot be read leaves nothing but its error.
+class MapView : public ReportSink {
+ public:
+  virtual ~MapView() = default;
+  virtual void BeginMap(const std::string& file) = 0;
+  virtual void EndMap(const Analysis& analysis) = 0;
+  // Called once after the last map.
+  virtual void Finish() {}
+};
+
+enum class ViewKind { Human, Raw, Json };
+
+// `nameEachMap` puts each map's name before its report in the human and raw views.
+std::unique_ptr<MapView> MakeView(ViewKind kind, std::ostream& out, bool nameEachMap);

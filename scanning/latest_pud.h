@@ -1,0 +1,42 @@
+// Choosing the newest map of a folder, the way the Scan command chooses it.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+// File attribute bits as a directory search reports them.
+inline constexpr std::uint32_t kAttributeHidden = 0x2;
+inline constexpr std::uint32_t kAttributeSystem = 0x4;
+inline constexpr std::uint32_t kAttributeDirectory = 0x10;
+
+// One entry of the search for maps. Date and time are local time in MS-DOS packed form.
+struct PudEntry {
+  std::string name;  // bare file name
+  std::int32_t size = 0;
+  std::uint32_t attributes = 0;
+  std::uint16_t time = 0;  // bits 15-11 hour, 10-5 minute, 4-0 seconds / 2
+  std::uint16_t date = 0;  // bits 15-9 years since 1980, 8-5 month, 4-0 day
+};
+
+// Directories, hidden files and system files are never offered as maps.
+bool IsListedPud(std::uint32_t attributes);
+
+// Whether a file name ends in ".pud", in any case.
+bool HasPudExtension(const std::string& name);
+
+// Packs a broken-down local time. Times before 1980 pack as 0; after 2107, as the last moment.
+std::uint16_t PackDosDate(const std::tm& local);
+std::uint16_t PackDosTime(const std::tm& local);
+
+// Keeps the newest of the entries offered, by date, then time; among equals the first offered.
+class LatestPud {
+ public:
+  void Offer(const PudEntry& entry);
+  bool Found() const { return found_; }
+  const PudEntry& Best() const { return best_; }
+
+ private:
+  bool found_ = false;
+  PudEntry best_;
+};

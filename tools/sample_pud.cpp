@@ -1,0 +1,115 @@
+#include "sample_pud.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "standard_tables.h"
+
+namespace {
+
+// Positions of the statistics inside the unit-data section.
+constexpr std::size_t kUnitDataSize = 5696;
+constexpr std::size_t kHitPointsAt = 1678;
+constexpr std::size_t kBuildTimeAt = 2008;
+constexpr std::size_t kGoldCostAt = 2118;
+constexpr std::size_t kWoodCostAt = 2228;
+constexpr std::size_t kOilCostAt = 2338;
+constexpr std::size_t kBasicAttackAt = 3988;
+constexpr std::size_t kPiercingDamageAt = 4098;
+
+void AppendSection(std::vector<std::uint8_t>& file, const char tag[5],
+                   const std::vector<std::uint8_t>& data) {
+  file.insert(file.end(), tag, tag + 4);
+  const auto length = static_cast<std::uint32_t>(data.size());
+  for (int shift = 0; shift < 32; shift += 8)
+    file.push_back(static_cast<std::uint8_t>(length >> shift));
+  file.insert(file.end(), data.begin(), data.end());
+}
+
+std::vector<std::uint8_t> Text(const char* text, std::size_t size) {
+  std::vector<std::uint8_t> bytes(size);
+  std::memcpy(bytes.data(), text, std::min(size, std::strlen(text)));
+  return bytes;
+}
+
+template <typename Array>
+void Place(std::vector<std::uint8_t>& data, std::size_t at, const Array& values) {
+  std::memcpy(data.data() + at, values.data(), values.size());
+}
+
+}  // namespace
+
+PudUnitData StandardUnitData() {
+  PudUnitData data;
+  for (Statistic statistic : kStatistics) {
+    for (int row = 0; row < kStandardRows; ++row) {
+      SetMapValue(data, statistic, row, StandardTableRow(statistic, row).value);
+    }
+  }
+  return data;
+}
+
+void SetMapValue(PudUnitData& data, Statistic statistic, int unit, unsigned value) {
+  const auto i = static_cast<std::size_t>(unit);
+  const auto byte = static_cast<std::uint8_t>(value);
+  switch (statistic) {
+    case Statistic::BuildTime:
+      data.BuildTime[i] = byte;
+      break;
+    case Statistic::BasicAttack:
+      data.BasicAttack[i] = byte;
+      break;
+    case Statistic::PiercingDamage:
+      data.PiercingDamage[i] = byte;
+      break;
+    case Statistic::GoldCost:
+      data.GoldCost[i] = byte;
+      break;
+    case Statistic::WoodCost:
+      data.WoodCost[i] = byte;
+      break;
+    case Statistic::OilCost:
+      data.OilCost[i] = byte;
+      break;
+    case Statistic::HitPoints:
+      data.HitPoints[i] = static_cast<std::uint16_t>(value);
+      break;
+  }
+}
+
+std::vector<std::uint8_t> BuildPud(const SamplePud& sample) {
+  std::vector<std::uint8_t> units(kUnitDataSize);
+  units[0] = static_cast<std::uint8_t>(sample.defaultDataWord);
+  units[1] = static_cast<std::uint8_t>(sample.defaultDataWord >> 8);
+  for (std::size_t i = 0; i < sample.units.HitPoints.size(); ++i) {
+    units[kHitPointsAt + 2 * i] = static_cast<std::uint8_t>(sample.units.HitPoints[i]);
+    units[kHitPointsAt + 2 * i + 1] = static_cast<std::uint8_t>(sample.units.HitPoints[i] >> 8);
+  }
+  Place(units, kBuildTimeAt, sample.units.BuildTime);
+  Place(units, kGoldCostAt, sample.units.GoldCost);
+  Place(units, kWoodCostAt, sample.units.WoodCost);
+  Place(units, kOilCostAt, sample.units.OilCost);
+  Place(units, kBasicAttackAt, sample.units.BasicAttack);
+  Place(units, kPiercingDamageAt, sample.units.PiercingDamage);
+
+  std::vector<std::uint8_t> file;
+  AppendSection(file, "TYPE",
+                {'W', 'A', 'R', '2', ' ', 'M', 'A', 'P', 0, 0, 0x0a, 0xff, 0, 0, 0, 0});
+  AppendSection(file, "VER ", {0x13, 0x00});
+  AppendSection(file, "DESC", Text("Statwarden sample", 32));
+  AppendSection(file, "OWNR", {5, 5, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 2});
+  AppendSection(file, "ERA ", {0, 0});
+  if (sample.erax) AppendSection(file, "ERAX", {0, 0});
+  AppendSection(file, "DIM ", {32, 0, 32, 0});
+  AppendSection(file, "UDTA", units);
+  return file;
+}
+
+bool WritePud(const std::string& path, const SamplePud& sample) {
+  const std::vector<std::uint8_t> bytes = BuildPud(sample);
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
