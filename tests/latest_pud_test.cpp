@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <algorithm>
+
+#include "latest_pud.h"
+#include "pud_search.h"
+#include "test_support.h"
+
+namespace {
+
+PudEntry Entry(const char* name, std::uint16_t date, std::uint16_t time, std::int32_t size = 100) {
+  PudEntry entry;
+  entry.name = name;
+  entry.date = date;
+  entry.time = time;
+  entry.size = size;
+  return entry;
+}
+
+struct ChoiceCase {
+  const char* what;
+  std::vector<PudEntry> entries;
+  const char* chosen;
+};
+
+class LatestPudTest : public testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(LatestPudTest, Chooses) {
+  LatestPud latest;
+  for (const PudEntry& entry : GetParam().entries) latest.Offer(entry);
+  ASSERT_TRUE(latest.Found());
+  EXPECT_EQ(latest.Best().name, GetParam().chosen) << GetParam().what;
+}
+
+constexpr std::uint16_t kDay1 = (43 << 9) | (11 << 5) | 14;  // 2023-11-14
+constexpr std::uint16_t kDay2 = kDay1 + 1;
+constexpr std::uint16_t kTen = 10 << 11;                         // 10:00:00
+constexpr std::uint16_t kTenPlus2 = kTen + 1;                    // 10:00:02
+constexpr std::uint16_t kEvening = (22 << 11) | (59 << 5) | 29;  // 22:59:58
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, LatestPudTest,
+    testing::Values(
+        ChoiceCase{"single", {Entry("a.pud", kDay1, kTen)}, "a.pud"},
+        ChoiceCase{"equal date and time: first wins",
+                   {Entry("first.pud", kDay1, kTen), Entry("second.pud", kDay1, kTen)},
+                   "first.pud"},
+        ChoiceCase{
+            "later time", {Entry("a.pud", kDay1, kTen), Entry("b.pud", kDay1, kTenPlus2)}, "b.pud"},
+        ChoiceCase{"date before time",
+                   {Entry("evening.pud", kDay1, kEvening), Entry("morning.pud", kDay2, kTen),
+                    Entry("older.pud", kDay1, kTenPlus2)},
+                   "morning.pud"},
+        ChoiceCase{"size plays no part",
+                   {Entry("full.pud", kDay1, kTen), Entry("empty.pud", kDay1, kTenPlus2, 0)},
+                   "empty.pud"},
+        ChoiceCase{"unsigned comparison",
+                   {Entry("2100.pud", 0xF000, 0), Entry("2000.pud", kDay1, 0xBF7D)},
+                   "2100.pud"}));
+
+TEST(LatestPudTest, NothingOffered) { EXPECT_FALSE(LatestPud().Found()); }
+
+TEST(LatestPudTest, DosPacking) {
+  std::tm moment{};
+  moment.tm_year = 2023 - 1900;
+  moment.tm_mon = 10;
+  moment.tm_mday = 14;
+  moment.tm_hour = 10;
+  moment.tm_sec = 1;  // the packed form keeps seconds in twos
+  EXPECT_EQ(PackDosDate(moment), kDay1);
+  EXPECT_EQ(PackDosTime(moment), kTen);
+  moment.tm_year = 1979 - 1900;
+  EXPECT_EQ(PackDosDate(moment), 0);
+  EXPECT_EQ(PackDosTime(moment), 0);
+}
+
+TEST(LatestPudTest, ListedFiles) {
+  EXPECT_TRUE(IsListedPud(0x20));  // archive
+  EXPECT_TRUE(IsListedPud(0x01));  // read-only
+  EXPECT_FALSE(IsListedPud(kAttributeHidden));
+  EXPECT_FALSE(IsListedPud(kAttributeSystem));
+  EXPECT_FALSE(IsListedPud(kAttributeDirectory));
+  for (const char* name : {"a.pud", "B.PUD", "c.Pud", ".pud"}) EXPECT_TRUE(HasPudExtension(name));
+  for (const char* name : {"pud", "a.pudx", "a.pu", "apud", ""})
+    EXPECT_FALSE(HasPudExtension(name));
+}
+
+void SetModified(const std::string& path, time_t seconds) {
+  const utimbuf times{seconds, seconds};
+  ASSERT_EQ(utime(path.c_str(), &times), 0);
+}
+
+// Directories, dotfiles and other names are never listed, whatever their age.
+TEST(PudSearchTest, ListsPlainVisibleMapsOnly) {
+  const ScratchDir dir;
+  const std::vector<std::uint8_t> bytes(10, 1);
+  SetModified(dir.Write("old.pud", bytes), 1600000000);
+  SetModified(dir.Write("UPPER.PUD", {}), 1600000100);
+  SetModified(dir.Write(".hidden.pud", bytes), 1700000000);
+  SetModified(dir.Write("notes.txt", bytes), 1700000000);
+  SetModified(dir.Write("map.pudx", bytes), 1700000000);
+  std::filesystem::create_directory(dir.path() / "folder.pud");
+  SetModified((dir.path() / "folder.pud").string(), 1700000000);
+
+  std::vector<std::string> names;
+  LatestPud latest;
+  ASSERT_TRUE(ForEachPud(dir.path().string(), [&](const PudEntry& entry) {
+    names.push_back(entry.name);
+    latest.Offer(entry);
+  }));
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"UPPER.PUD", "old.pud"}));
+  EXPECT_EQ(latest.Best().name, "UPPER.PUD");
+  EXPECT_EQ(latest.Best().size, 0);
+}
+
+TEST(PudSearchTest, MissingFolderCannotBeSearched) {
+  const ScratchDir dir;
+  EXPECT_FALSE(ForEachPud((dir.path() / "nowhere").string(), [](const PudEntry&) {}));
+}
+
+}  // namespace
