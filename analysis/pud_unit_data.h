@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // The seven statistics, in the order they are compared and reported.
@@ -33,8 +34,19 @@ struct PudUnitData {
   std::array<std::uint16_t, kUnitTypes> HitPoints{};
 };
 
+using ByteArray = std::array<std::uint8_t, kUnitTypes>;
+
+// The six 8-bit arrays, in the order of their statistics; hit points are the seventh.
+inline constexpr ByteArray PudUnitData::*kByteArrays[] = {
+    &PudUnitData::BuildTime, &PudUnitData::BasicAttack, &PudUnitData::PiercingDamage,
+    &PudUnitData::GoldCost,  &PudUnitData::WoodCost,    &PudUnitData::OilCost};
+
 // The stored value of one statistic of one unit.
-unsigned MapValue(const PudUnitData& data, Statistic statistic, int unit);
+inline unsigned MapValue(const PudUnitData& data, Statistic statistic, int unit) {
+  const auto i = static_cast<std::size_t>(unit);
+  if (statistic == Statistic::HitPoints) return data.HitPoints[i];
+  return (data.*kByteArrays[static_cast<std::size_t>(statistic)])[i];
+}
 
 enum class ReadOutcome {
   UnitDataRead,    // the arrays hold the map's values; compare them

@@ -1,7 +1,8 @@
 #include "report.h"
 
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
+#include <charconv>
+#include <string>
 
 #include "standard_tables.h"
 
@@ -24,20 +25,27 @@ const StatisticReport& ReportOf(Statistic statistic) {
 }
 
 void AddReportLine(const char* name, unsigned standard, unsigned mapValue, ReportSink& sink) {
-  const std::size_t length = std::strlen(name);
-  const char* format = length >= 19  ? "%s\t%u\t%u"
-                       : length >= 9 ? "%s\t\t%u\t%u"
-                                     : "%s\t\t\t%u\t%u";
-  char line[64];
-  const int written = std::snprintf(line, sizeof line, format, name, standard, mapValue);
-  sink.AddLine(std::string_view(line, static_cast<std::size_t>(written)));
+  // The name, then "\t\t\t" up to 8 characters, "\t\t" up to 18, "\t" from 19 on. A name
+  // fills at most its table field.
+  const auto length = static_cast<std::size_t>(std::find(name, name + kNameField, '\0') - name);
+  const std::size_t tabs = length >= 19 ? 1 : length >= 9 ? 2 : 3;
+  char digits[2][10];
+  const std::to_chars_result standardDigits = std::to_chars(digits[0], digits[0] + 10, standard);
+  const std::to_chars_result mapDigits = std::to_chars(digits[1], digits[1] + 10, mapValue);
+  std::string line;
+  line.reserve(kNameField + 3 + sizeof digits + 1);
+  line.append(name, length).append(tabs, '\t');
+  line.append(digits[0], standardDigits.ptr).append(1, '\t').append(digits[1], mapDigits.ptr);
+  sink.AddLine(line);
 }
 
-bool CompareStat(Statistic statistic, const PudUnitData& data, ReportSink& sink) {
-  const StatisticReport& report = ReportOf(statistic);
+namespace {
+
+template <typename Values>
+bool CompareSection(const StatisticReport& report, const Values& values, ReportSink& sink) {
   bool sectionStarted = false;
-  WalkStandardTable(statistic, [&](int row, const StandardRow& standard) {
-    const unsigned mapValue = MapValue(data, statistic, row);
+  WalkStandardTable(report.statistic, [&](int row, const StandardRow& standard) {
+    const unsigned mapValue = values[static_cast<std::size_t>(row)];
     if (mapValue == standard.value || !IsReportable(standard.name)) return;
     if (!sectionStarted) {
       if (report.spaced) sink.AddLine(kSpacerLine);
@@ -47,6 +55,14 @@ bool CompareStat(Statistic statistic, const PudUnitData& data, ReportSink& sink)
     AddReportLine(standard.name, standard.value * report.scale, mapValue * report.scale, sink);
   });
   return sectionStarted;
+}
+
+}  // namespace
+
+bool CompareStat(Statistic statistic, const PudUnitData& data, ReportSink& sink) {
+  const StatisticReport& report = ReportOf(statistic);
+  if (statistic == Statistic::HitPoints) return CompareSection(report, data.HitPoints, sink);
+  return CompareSection(report, data.*kByteArrays[static_cast<std::size_t>(statistic)], sink);
 }
 
 Analysis AnalysePud(const char* pudName, ReportSink& sink) {

@@ -120,14 +120,12 @@ constexpr UnitStandard kUnits[kStandardRows] = {
 
 // Unit 34 takes no part in combat: the two combat tables mark it to be skipped, the others report
 // it like any unit.
-constexpr int kUnmarkedPadding = 34;
+constexpr std::size_t kUnmarkedPadding = 34;
 constexpr const char* kMarkedPadding =
     "\xFF"
     "padding";
 
-}  // namespace
-
-StandardRow StandardTableRow(Statistic statistic, int row) {
+constexpr StandardRow RowOf(Statistic statistic, std::size_t row) {
   const UnitStandard& unit = kUnits[row];
   switch (statistic) {
     case Statistic::BuildTime:
@@ -146,4 +144,22 @@ StandardRow StandardTableRow(Statistic statistic, int row) {
       return {unit.hitPoints, unit.name};
   }
   return {0, unit.name};
+}
+
+constexpr StandardTable TableOf(Statistic statistic) {
+  StandardTable table{};
+  for (std::size_t row = 0; row < table.size(); ++row) table[row] = RowOf(statistic, row);
+  return table;
+}
+
+constexpr StandardTable kTables[] = {
+    TableOf(Statistic::BuildTime),      TableOf(Statistic::BasicAttack),
+    TableOf(Statistic::PiercingDamage), TableOf(Statistic::GoldCost),
+    TableOf(Statistic::WoodCost),       TableOf(Statistic::OilCost),
+    TableOf(Statistic::HitPoints)};
+
+}  // namespace
+
+const StandardTable& StandardTableOf(Statistic statistic) {
+  return kTables[static_cast<std::size_t>(statistic)];
 }

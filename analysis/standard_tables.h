@@ -1,6 +1,9 @@
 // The game's standard unit statistics, one table per statistic, and the walk over a table.
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include "pud_unit_data.h"
 
 // One row of a standard table. The first name byte carries the table's marks.
@@ -12,10 +15,19 @@ struct StandardRow {
 inline constexpr char kEndMark = 'X';
 inline constexpr char kSkipMark = '\xFF';
 
+// The longest a name can be: the bytes of its table field.
+inline constexpr std::size_t kNameField = 25;
+
 // Rows 0 to 100 of each table; row 100 is the end row.
 inline constexpr int kStandardRows = 101;
 
-StandardRow StandardTableRow(Statistic statistic, int row);
+using StandardTable = std::array<StandardRow, kStandardRows>;
+
+const StandardTable& StandardTableOf(Statistic statistic);
+
+inline const StandardRow& StandardTableRow(Statistic statistic, int row) {
+  return StandardTableOf(statistic)[static_cast<std::size_t>(row)];
+}
 
 // Rows with a mark are visited but never reported.
 inline bool IsReportable(const char* name) { return name[0] != kEndMark && name[0] != kSkipMark; }
@@ -23,9 +35,10 @@ inline bool IsReportable(const char* name) { return name[0] != kEndMark && name[
 // Visits row 0, then each following row until one whose name starts with the end mark.
 template <typename Visit>
 void WalkStandardTable(Statistic statistic, Visit visit) {
-  int row = 0;
+  const StandardTable& table = StandardTableOf(statistic);
+  std::size_t row = 0;
   do {
-    visit(row, StandardTableRow(statistic, row));
+    visit(static_cast<int>(row), table[row]);
     ++row;
-  } while (row < kStandardRows && StandardTableRow(statistic, row).name[0] != kEndMark);
+  } while (row < table.size() && table[row].name[0] != kEndMark);
 }

@@ -52,29 +52,10 @@ PudUnitData StandardUnitData() {
 
 void SetMapValue(PudUnitData& data, Statistic statistic, int unit, unsigned value) {
   const auto i = static_cast<std::size_t>(unit);
-  const auto byte = static_cast<std::uint8_t>(value);
-  switch (statistic) {
-    case Statistic::BuildTime:
-      data.BuildTime[i] = byte;
-      break;
-    case Statistic::BasicAttack:
-      data.BasicAttack[i] = byte;
-      break;
-    case Statistic::PiercingDamage:
-      data.PiercingDamage[i] = byte;
-      break;
-    case Statistic::GoldCost:
-      data.GoldCost[i] = byte;
-      break;
-    case Statistic::WoodCost:
-      data.WoodCost[i] = byte;
-      break;
-    case Statistic::OilCost:
-      data.OilCost[i] = byte;
-      break;
-    case Statistic::HitPoints:
-      data.HitPoints[i] = static_cast<std::uint16_t>(value);
-      break;
+  if (statistic == Statistic::HitPoints) {
+    data.HitPoints[i] = static_cast<std::uint16_t>(value);
+  } else {
+    (data.*kByteArrays[static_cast<std::size_t>(statistic)])[i] = static_cast<std::uint8_t>(value);
   }
 }
 
