@@ -70,17 +70,17 @@ std::string LatestPudIn(const std::string& folder) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err) {
   Options options;
   switch (ParseArguments(arguments, options)) {
     case Parse::Help:
-      out << kUsage;
+      out.Write(kUsage);
       return kExitClean;
     case Parse::Version:
-      out << "statwarden-cli " << kStatwardenVersion << '\n';
+      out.Write(std::string("statwarden-cli ") + kStatwardenVersion + "\n");
       return kExitClean;
     case Parse::Bad:
-      err << kUsage;
+      err.Write(kUsage);
       return kExitError;
     case Parse::Run:
       break;
@@ -89,7 +89,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   if (options.latest) {
     const std::string latest = LatestPudIn(options.operands.empty() ? "" : options.operands[0]);
     if (latest.empty()) {
-      err << "Error - no puds found\n";
+      err.Write("Error - no puds found\n");
       return kExitError;
     }
     options.operands = {latest};
@@ -106,8 +106,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const Analysis analysis = AnalysePud(map.c_str(), *view);
     view->EndMap(analysis);
     if (analysis.outcome == ReadOutcome::OpenFailed) {
-      out.flush();
-      err << "File input error: " << map << '\n';
+      out.Flush();
+      err.Write("File input error: " + map + "\n");
       failed = true;
     }
     discrepancies = discrepancies || analysis.discrepancies;

@@ -1,13 +1,14 @@
 // The command-line checker: options, maps and exit status.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
+
+#include "text_output.h"
 
 inline constexpr int kExitClean = 0;
 inline constexpr int kExitDiscrepancies = 1;
 inline constexpr int kExitError = 2;
 
 // Runs the checker on `arguments` (without the program name).
-int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err);

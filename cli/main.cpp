@@ -1,10 +1,9 @@
-#include <iostream>
+#include <cstdio>
 
 #include "cli.h"
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
-  const int status = RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
-  std::cout.flush();
-  return status;
+  FileOutput out(stdout);
+  FileOutput err(stderr);
+  return RunCli(std::vector<std::string>(argv + 1, argv + argc), out, err);
 }

@@ -31,7 +31,7 @@ bool IsDifferenceLine(std::string_view line) { return line.find('\t') != std::st
 // The report with its tabs expanded into columns under a heading.
 class HumanView : public MapView {
  public:
-  HumanView(std::ostream& out, bool nameEachMap) : out_(out), nameEachMap_(nameEachMap) {}
+  HumanView(TextOutput& out, bool nameEachMap) : out_(out), nameEachMap_(nameEachMap) {}
 
   void BeginMap(const std::string& file) override {
     file_ = file;
@@ -49,10 +49,12 @@ class HumanView : public MapView {
 
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;
-    if (mapsShown_++ > 0) out_ << '\n';
-    if (nameEachMap_) out_ << file_ << ":\n";
-    out_ << Columns("Name", "Standard", "This pud") << lines_ << VerdictText(analysis.discrepancies)
-         << '\n';
+    if (mapsShown_++ > 0) out_.Write("\n");
+    if (nameEachMap_) out_.Write(file_ + ":\n");
+    out_.Write(Columns("Name", "Standard", "This pud"));
+    out_.Write(lines_);
+    out_.Write(VerdictText(analysis.discrepancies));
+    out_.Write("\n");
   }
 
  private:
@@ -66,7 +68,7 @@ class HumanView : public MapView {
     return std::string(row, static_cast<std::size_t>(length));
   }
 
-  std::ostream& out_;
+  TextOutput& out_;
   const bool nameEachMap_;
   std::string file_;
   std::string lines_;
@@ -76,7 +78,7 @@ class HumanView : public MapView {
 // The report lines exactly as the window's list receives them, then the outcome.
 class RawView : public MapView {
  public:
-  RawView(std::ostream& out, bool nameEachMap) : out_(out), nameEachMap_(nameEachMap) {}
+  RawView(TextOutput& out, bool nameEachMap) : out_(out), nameEachMap_(nameEachMap) {}
 
   void BeginMap(const std::string& file) override {
     file_ = file;
@@ -87,12 +89,14 @@ class RawView : public MapView {
 
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;
-    if (nameEachMap_) out_ << "==> " << file_ << " <==\n";
-    out_ << lines_ << VerdictText(analysis.discrepancies) << '\n';
+    if (nameEachMap_) out_.Write("==> " + file_ + " <==\n");
+    out_.Write(lines_);
+    out_.Write(VerdictText(analysis.discrepancies));
+    out_.Write("\n");
   }
 
  private:
-  std::ostream& out_;
+  TextOutput& out_;
   const bool nameEachMap_;
   std::string file_;
   std::string lines_;
@@ -103,7 +107,7 @@ class JsonView : public MapView {
   using Json = nlohmann::ordered_json;
 
  public:
-  explicit JsonView(std::ostream& out) : out_(out) {}
+  explicit JsonView(TextOutput& out) : out_(out) {}
 
   void BeginMap(const std::string& file) override {
     file_ = file;
@@ -132,11 +136,11 @@ class JsonView : public MapView {
                       {"defaultData", analysis.outcome == ReadOutcome::DefaultDataSet},
                       {"sections", sections_}};
     // File names need not be UTF-8; what is not shows as U+FFFD.
-    out_ << (mapsShown_++ == 0 ? "[\n" : ",\n")
-         << map.dump(2, ' ', false, Json::error_handler_t::replace);
+    out_.Write(mapsShown_++ == 0 ? "[\n" : ",\n");
+    out_.Write(map.dump(2, ' ', false, Json::error_handler_t::replace));
   }
 
-  void Finish() override { out_ << (mapsShown_ == 0 ? "[]\n" : "\n]\n"); }
+  void Finish() override { out_.Write(mapsShown_ == 0 ? "[]\n" : "\n]\n"); }
 
  private:
   void StartSection(std::string_view title) {
@@ -162,7 +166,7 @@ class JsonView : public MapView {
     return unitRow_++;
   }
 
-  std::ostream& out_;
+  TextOutput& out_;
   std::string file_;
   Json sections_;
   Json* section_ = nullptr;
@@ -173,7 +177,7 @@ class JsonView : public MapView {
 
 }  // namespace
 
-std::unique_ptr<MapView> MakeView(ViewKind kind, std::ostream& out, bool nameEachMap) {
+std::unique_ptr<MapView> MakeView(ViewKind kind, TextOutput& out, bool nameEachMap) {
   switch (kind) {
     case ViewKind::Human:
       return std::make_unique<HumanView>(out, nameEachMap);

@@ -2,10 +2,10 @@
 #pragma once
 
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "report.h"
+#include "text_output.h"
 
 // Collects the report of one map at a time and writes it once the map has been read, so that a
 // map that cannot be read leaves nothing but its error.
@@ -21,4 +21,4 @@ class MapView : public ReportSink {
 enum class ViewKind { Human, Raw, Json };
 
 // `nameEachMap` puts each map's name before its report in the human and raw views.
-std::unique_ptr<MapView> MakeView(ViewKind kind, std::ostream& out, bool nameEachMap);
+std::unique_ptr<MapView> MakeView(ViewKind kind, TextOutput& out, bool nameEachMap);

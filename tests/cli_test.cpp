@@ -2,7 +2,6 @@
 #include <utime.h>
 
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "cli.h"
 #include "sample_pud.h"
@@ -17,9 +16,9 @@ struct CliRun {
 };
 
 CliRun RunWith(const std::vector<std::string>& arguments) {
-  std::ostringstream out, err;
+  StringOutput out, err;
   const int status = RunCli(arguments, out, err);
-  return {status, out.str(), err.str()};
+  return {status, out.text, err.text};
 }
 
 // A clean map, a rigged one (footman's hit points 100) and one using the default data.

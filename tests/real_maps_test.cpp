@@ -30,12 +30,12 @@ TEST(RealMapsTest, RawReportsMatchTheCheckedReports) {
   std::filesystem::current_path(SW_MAPS_DIR);
   std::vector<std::string> arguments{"--raw"};
   arguments.insert(arguments.end(), maps.begin(), maps.end());
-  std::ostringstream out, err;
+  StringOutput out, err;
   EXPECT_EQ(RunCli(arguments, out, err), 1);
-  EXPECT_EQ(err.str(), "");
+  EXPECT_EQ(err.text, "");
   const std::string expected =
       (std::ostringstream() << std::ifstream(SW_GOLDEN_REPORT, std::ios::binary).rdbuf()).str();
-  EXPECT_EQ(out.str(), expected);
+  EXPECT_EQ(out.text, expected);
 }
 
 struct VerdictCase {
@@ -49,9 +49,9 @@ class RealMapVerdictTest : public testing::TestWithParam<VerdictCase> {};
 // Maps whose unit data was read by hand.
 TEST_P(RealMapVerdictTest, Verdict) {
   const std::string path = std::string(SW_MAPS_DIR) + "/" + GetParam().map;
-  std::ostringstream out, err;
+  StringOutput out, err;
   EXPECT_EQ(RunCli({"--raw", path}, out, err), GetParam().status);
-  EXPECT_NE(out.str().find(GetParam().line), std::string::npos) << out.str();
+  EXPECT_NE(out.text.find(GetParam().line), std::string::npos) << out.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
