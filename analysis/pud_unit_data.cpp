@@ -19,9 +19,13 @@ struct ArrayRead {
   std::size_t bytes;
 };
 
-// Every byte the reader takes lies within the first 4346 bytes of the file. They are fetched with
-// one read; each seek-and-read of the steps then copies from them, storing what the file holds
-// at that place and leaving the rest of its destination as it was.
+// Every byte the reader takes lies before this offset: piercing damage, the array furthest in,
+// ends at 4345.
+constexpr std::size_t kBytesUsed = 4346;
+
+// The bytes the reader takes are fetched with one read; each seek-and-read of the steps then copies
+// from them, storing what the file holds at that place and leaving the rest of its destination as
+// it was.
 class FileStart {
  public:
   explicit FileStart(std::FILE* file) {
@@ -35,7 +39,7 @@ class FileStart {
   }
 
  private:
-  unsigned char bytes_[4346];
+  unsigned char bytes_[kBytesUsed];
   std::size_t size_ = 0;
 };
 
