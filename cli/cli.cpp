@@ -61,11 +61,7 @@ Parse ParseArguments(const std::vector<std::string>& arguments, Options& options
 std::string LatestPudIn(const std::string& folder) {
   LatestPud latest;
   ForEachPud(folder, [&](const PudEntry& entry) { latest.Offer(entry); });
-  if (!latest.Found()) return {};
-  if (folder.empty()) return latest.Best().name;
-  const char last = folder.back();
-  return last == '/' || last == '\\' ? folder + latest.Best().name
-                                     : folder + "/" + latest.Best().name;
+  return latest.Found() ? PathInFolder(folder, latest.Best().name) : std::string();
 }
 
 }  // namespace

@@ -9,3 +9,6 @@
 // Calls `visit` for each listed map of `folder` (empty: the current directory), in the order the
 // system lists them. False when the folder cannot be searched.
 bool ForEachPud(const std::string& folder, const std::function<void(const PudEntry&)>& visit);
+
+// The path of the file `name` in `folder` (empty: the current directory).
+std::string PathInFolder(const std::string& folder, const std::string& name);

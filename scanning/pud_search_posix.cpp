@@ -32,3 +32,8 @@ bool ForEachPud(const std::string& folder, const std::function<void(const PudEnt
   closedir(directory);
   return true;
 }
+
+std::string PathInFolder(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  return folder.back() == '/' ? folder + name : folder + '/' + name;
+}

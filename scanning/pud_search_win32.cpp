@@ -22,3 +22,9 @@ bool ForEachPud(const std::string& folder, const std::function<void(const PudEnt
   FindClose(search);
   return true;
 }
+
+std::string PathInFolder(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  const char last = folder.back();
+  return last == '\\' || last == '/' || last == ':' ? folder + name : folder + '\\' + name;
+}
