@@ -28,15 +28,27 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
 
 bool IsDifferenceLine(std::string_view line) { return line.find('\t') != std::string_view::npos; }
 
-// The report with its tabs expanded into columns under a heading.
-class HumanView : public MapView {
+// Holds the text of one map until the map has been read.
+class BufferedView : public MapView {
  public:
-  HumanView(TextOutput& out, bool nameEachMap) : out_(out), nameEachMap_(nameEachMap) {}
+  BufferedView(TextOutput& out, bool nameEachMap) : out_(out), nameEachMap_(nameEachMap) {}
 
   void BeginMap(const std::string& file) override {
     file_ = file;
     lines_.clear();
   }
+
+ protected:
+  TextOutput& out_;
+  const bool nameEachMap_;
+  std::string file_;
+  std::string lines_;
+};
+
+// The report with its tabs expanded into columns under a heading.
+class HumanView : public BufferedView {
+ public:
+  using BufferedView::BufferedView;
 
   void AddLine(std::string_view line) override {
     if (!IsDifferenceLine(line)) {
@@ -65,25 +77,16 @@ class HumanView : public MapView {
         std::snprintf(row, sizeof row, "%-24.*s%10.*s%10.*s\n", static_cast<int>(name.size()),
                       name.data(), static_cast<int>(standard.size()), standard.data(),
                       static_cast<int>(mapValue.size()), mapValue.data());
-    return std::string(row, static_cast<std::size_t>(length));
+    return std::string(row, std::min(static_cast<std::size_t>(length), sizeof row - 1));
   }
 
-  TextOutput& out_;
-  const bool nameEachMap_;
-  std::string file_;
-  std::string lines_;
   int mapsShown_ = 0;
 };
 
 // The report lines exactly as the window's list receives them, then the outcome.
-class RawView : public MapView {
+class RawView : public BufferedView {
  public:
-  RawView(TextOutput& out, bool nameEachMap) : out_(out), nameEachMap_(nameEachMap) {}
-
-  void BeginMap(const std::string& file) override {
-    file_ = file;
-    lines_.clear();
-  }
+  using BufferedView::BufferedView;
 
   void AddLine(std::string_view line) override { lines_.append(line).push_back('\n'); }
 
@@ -94,12 +97,6 @@ class RawView : public MapView {
     out_.Write(VerdictText(analysis.discrepancies));
     out_.Write("\n");
   }
-
- private:
-  TextOutput& out_;
-  const bool nameEachMap_;
-  std::string file_;
-  std::string lines_;
 };
 
 // One JSON array with an object per map, written as each map is done.
