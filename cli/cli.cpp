@@ -2,6 +2,7 @@
 
 #include "pud_search.h"
 #include "report.h"
+#include "start_dir.h"
 #include "statwarden_version.h"
 #include "views.h"
 
@@ -83,6 +84,8 @@ int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutpu
   }
 
   if (options.latest) {
+    // Like the window's Scan, the search without a folder looks in the start folder.
+    if (options.operands.empty()) RestoreStartDir();
     const std::string latest = LatestPudIn(options.operands.empty() ? "" : options.operands[0]);
     if (latest.empty()) {
       err.Write("Error - no puds found\n");

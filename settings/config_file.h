@@ -1,0 +1,16 @@
+// The sound setting and its file in the user's temporary folder.
+#pragma once
+
+#include <windows.h>
+
+// 1: the result tunes are played; 0: silence.
+extern int SoundFlag;
+
+// The full name of the configuration file; false when it does not fit in MAX_PATH.
+bool ConfigPath(char (&path)[MAX_PATH]);
+
+// Sets SoundFlag from the file, or to 1 when there is none. Reports nothing.
+void ReadConfig();
+
+// Writes SoundFlag to the file, clearing a read-only attribute first. Reports nothing.
+void WriteConfig();
