@@ -5,6 +5,7 @@
 
 #include "cli.h"
 #include "sample_pud.h"
+#include "start_dir.h"
 #include "test_support.h"
 
 namespace {
@@ -114,6 +115,15 @@ TEST_F(CliTest, LatestChecksTheNewestMap) {
   const CliRun none = RunWith({"--latest", empty.path().string()});
   EXPECT_EQ(none.status, 2);
   EXPECT_EQ(none.err, "Error - no puds found\n");
+
+  // Without a folder: the start folder, wherever the current directory has gone since.
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(dir_.path());
+  SaveStartDir();
+  std::filesystem::current_path(empty.path());
+  EXPECT_EQ(RunWith({"--raw", "--latest"}).status, 1);
+  std::filesystem::current_path(before);
+  SaveStartDir();
 }
 
 TEST_F(CliTest, Usage) {
