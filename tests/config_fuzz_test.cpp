@@ -6,18 +6,9 @@
 #include <random>
 #include <string>
 
-#include "config.h"
+#include "config_support.h"
 
 namespace {
-
-int Read(const std::string& bytes, int flag) {
-  std::FILE* file = std::tmpfile();
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::rewind(file);
-  ReadConfigEntries(file, flag);
-  std::fclose(file);
-  return flag;
-}
 
 // Pieces that make the reader take its every path, and now and then any byte at all.
 std::string RandomFile(std::mt19937& random) {
@@ -60,7 +51,7 @@ TEST(ConfigFuzzTest, AnyBytesGiveASoundFlag) {
   for (int i = 0; i < 20000; ++i) {
     const std::string file = RandomFile(random);
     for (int before : {0, 1}) {
-      const int after = Read(file, before);
+      const int after = SoundAfterReading(file, before);
       ASSERT_TRUE(after == 0 || after == 1) << i;
     }
   }
@@ -84,7 +75,7 @@ TEST(ConfigFuzzTest, MangledWrittenFiles) {
         file.resize(at(random));
         break;
     }
-    const int after = Read(file, 7);
+    const int after = SoundAfterReading(file, 7);
     ASSERT_TRUE(after == 0 || after == 1 || after == 7) << i;
   }
 }

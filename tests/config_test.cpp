@@ -3,19 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "config.h"
+#include "config_support.h"
 
 namespace {
-
-// The sound flag after reading a file of `bytes`, starting from `flag`.
-int SoundAfter(const std::string& bytes, int flag) {
-  std::FILE* file = std::tmpfile();
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::rewind(file);
-  ReadConfigEntries(file, flag);
-  std::fclose(file);
-  return flag;
-}
 
 struct ConfigCase {
   const char* what;
@@ -27,7 +17,8 @@ struct ConfigCase {
 class ConfigReaderTest : public testing::TestWithParam<ConfigCase> {};
 
 TEST_P(ConfigReaderTest, SoundFlag) {
-  EXPECT_EQ(SoundAfter(GetParam().bytes, GetParam().before), GetParam().after) << GetParam().what;
+  EXPECT_EQ(SoundAfterReading(GetParam().bytes, GetParam().before), GetParam().after)
+      << GetParam().what;
 }
 
 using namespace std::string_literals;
@@ -75,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ConfigWriterTest, OneEntry) {
   EXPECT_EQ(ConfigText(1), "\n[SOUND] 1\n\n");
   EXPECT_EQ(ConfigText(0), "\n[SOUND] 0\n\n");
-  for (int flag : {0, 1}) EXPECT_EQ(SoundAfter(ConfigText(flag), 1 - flag), flag);
+  for (int flag : {0, 1}) EXPECT_EQ(SoundAfterReading(ConfigText(flag), 1 - flag), flag);
 }
 
 }  // namespace
