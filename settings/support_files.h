@@ -1,0 +1,24 @@
+// The help file and the two tune programs the program carries inside itself: written to the
+// temporary folder at start-up, started or shown from there, deleted at shut-down.
+#pragma once
+
+#include <windows.h>
+
+// Full paths of the written files; empty while a file has not been written.
+extern char HelpPath[MAX_PATH];
+extern char HappyPath[MAX_PATH];
+extern char AlarmPath[MAX_PATH];
+
+// Writes the resource `name` of `type` to a new file in the temporary folder: the unique name
+// GetTempFileNameA gives for `prefix` (which stays as a placeholder) with `extension` appended.
+// On success `path` holds the file's full path. Without the resource, or without a name for
+// the file, `path` is left as it was and the result is false.
+bool ExtractResource(const char* name, const char* type, const char* prefix, const char* extension,
+                     char (&path)[MAX_PATH]);
+
+// Starts the alarm or the happy tune, hidden and without waiting, when sound is on.
+void RunAlarmTune();
+void RunHappyTune();
+
+// Deletes every file the program wrote, with the placeholders and the help viewer's index.
+void DeleteSupportFiles();

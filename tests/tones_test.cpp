@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "tones.h"
+
+namespace {
+
+constexpr Tone kAlarmCycle[] = {{500, 300}, {500, 9}, {510, 9}, {520, 9},  {530, 9}, {540, 9},
+                                {550, 9},   {560, 9}, {570, 9}, {580, 9},  {590, 9}, {600, 800},
+                                {600, 9},   {590, 9}, {580, 9}, {570, 9},  {560, 9}, {550, 9},
+                                {540, 9},   {530, 9}, {520, 9}, {500, 500}};
+
+unsigned TotalMilliseconds(const Tone* tones, std::size_t count) {
+  unsigned total = 0;
+  for (std::size_t i = 0; i < count; ++i) total += tones[i].milliseconds;
+  return total;
+}
+
+TEST(TonesTest, AlarmIsItsCycleTwice) {
+  ASSERT_EQ(kAlarmTune.size(), 44u);
+  for (std::size_t i = 0; i < kAlarmTune.size(); ++i) {
+    const Tone& expected = kAlarmCycle[i % std::size(kAlarmCycle)];
+    EXPECT_EQ(kAlarmTune[i].frequency, expected.frequency) << i;
+    EXPECT_EQ(kAlarmTune[i].milliseconds, expected.milliseconds) << i;
+  }
+  EXPECT_EQ(TotalMilliseconds(kAlarmTune.data(), kAlarmTune.size()), 3542u);
+}
+
+TEST(TonesTest, HappyTuneRises) {
+  const unsigned frequencies[] = {300, 400, 500, 600, 700, 800};
+  const unsigned lengths[] = {300, 300, 500, 500, 500, 500};
+  ASSERT_EQ(kHappyTune.size(), 6u);
+  for (std::size_t i = 0; i < kHappyTune.size(); ++i) {
+    EXPECT_EQ(kHappyTune[i].frequency, frequencies[i]);
+    EXPECT_EQ(kHappyTune[i].milliseconds, lengths[i]);
+  }
+  EXPECT_EQ(TotalMilliseconds(kHappyTune.data(), kHappyTune.size()), 2600u);
+}
+
+// Each tone measured back from the rendered wave: its frequency from the rising zero crossings
+// inside its stretch of samples.
+class RenderTest : public testing::TestWithParam<std::vector<Tone>> {};
+
+TEST_P(RenderTest, TonesSoundAsListedThenSilence) {
+  const std::vector<Tone>& tones = GetParam();
+  std::vector<std::int16_t> samples(RenderedSamples(tones.data(), tones.size()));
+  RenderTune(tones.data(), tones.size(), samples.data());
+
+  const unsigned total = TotalMilliseconds(tones.data(), tones.size());
+  const double exactEnd = total * kSampleRate / 1000.0;
+  EXPECT_NEAR(static_cast<double>(samples.size()),
+              exactEnd + kSilenceMilliseconds * kSampleRate / 1000.0, 1.0);
+
+  unsigned elapsed = 0;
+  for (const Tone& tone : tones) {
+    const double exactStart = elapsed * kSampleRate / 1000.0;
+    elapsed += tone.milliseconds;
+    const auto first = static_cast<std::size_t>(std::lround(exactStart));
+    const auto last = static_cast<std::size_t>(std::lround(elapsed * kSampleRate / 1000.0));
+    std::vector<std::size_t> rises;
+    for (std::size_t i = first + 1; i < last; ++i) {
+      EXPECT_NE(samples[i], 0) << "gap at sample " << i;
+      if (samples[i - 1] < 0 && samples[i] > 0) rises.push_back(i);
+    }
+    ASSERT_GE(rises.size(), 2u) << tone.frequency << " Hz at " << exactStart;
+    const double measured = static_cast<double>(rises.size() - 1) * kSampleRate /
+                            static_cast<double>(rises.back() - rises.front());
+    EXPECT_NEAR(measured, tone.frequency, tone.frequency * 0.01) << "at sample " << first;
+  }
+  for (std::size_t i = static_cast<std::size_t>(std::lround(exactEnd)); i < samples.size(); ++i) {
+    ASSERT_EQ(samples[i], 0) << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tunes, RenderTest,
+                         testing::Values(std::vector<Tone>(kAlarmTune.begin(), kAlarmTune.end()),
+                                         std::vector<Tone>(kHappyTune.begin(), kHappyTune.end()),
+                                         std::vector<Tone>{{800, 9}, {300, 9}, {799, 11}}));
+
+// A square wave that jumps in phase at a tone change shows as a half-period too short or long.
+TEST(RenderTest, PhaseRunsOnAcrossToneChanges) {
+  const Tone same[] = {{441, 100}, {441, 100}};
+  std::vector<std::int16_t> joined(RenderedSamples(same, 2));
+  RenderTune(same, 2, joined.data());
+  const Tone whole[] = {{441, 200}};
+  std::vector<std::int16_t> single(RenderedSamples(whole, 1));
+  RenderTune(whole, 1, single.data());
+  EXPECT_EQ(joined, single);
+}
+
+}  // namespace
