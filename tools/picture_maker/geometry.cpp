@@ -53,14 +53,15 @@ Affine Scaling(Point centre, double factor) {
 
 double Distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
-double SegmentDistance(Point p, Point a, Point b) {
+double SegmentDistanceSquared(Point p, Point a, Point b) {
   const Point ab = b - a;
   const double length2 = ab.x * ab.x + ab.y * ab.y;
   double t = 0;
   if (length2 > 0) {
     t = std::clamp(((p.x - a.x) * ab.x + (p.y - a.y) * ab.y) / length2, 0.0, 1.0);
   }
-  return Distance(p, a + ab * t);
+  const Point away = p - (a + ab * t);
+  return away.x * away.x + away.y * away.y;
 }
 
 void CubicTo(std::vector<Point>& path, Point control1, Point control2, Point end, int steps) {

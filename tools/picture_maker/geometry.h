@@ -29,8 +29,8 @@ Affine Rotation(Point centre, double degrees);
 Affine Scaling(Point centre, double factor);
 
 double Distance(Point a, Point b);
-// Distance from p to the segment a-b.
-double SegmentDistance(Point p, Point a, Point b);
+// The square of the distance from p to the segment a-b, which is quicker to compare.
+double SegmentDistanceSquared(Point p, Point a, Point b);
 
 // Extend a path from its last point; the last point must exist, and is not repeated.
 void CubicTo(std::vector<Point>& path, Point control1, Point control2, Point end, int steps = 24);

@@ -31,14 +31,21 @@ bool InsidePolygon(const std::vector<Point>& corners, Point p) {
   return inside;
 }
 
-double PathDistance(const std::vector<Point>& path, bool closed, Point p) {
-  double nearest = std::numeric_limits<double>::max();
-  for (std::size_t i = 1; i < path.size(); ++i) {
-    nearest = std::min(nearest, SegmentDistance(p, path[i - 1], path[i]));
+// Whether p lies within `reach` of the segment a-b; most segments are ruled out by their box.
+bool NearSegment(Point p, Point a, Point b, double reach) {
+  if (p.x < std::min(a.x, b.x) - reach || p.x > std::max(a.x, b.x) + reach ||
+      p.y < std::min(a.y, b.y) - reach || p.y > std::max(a.y, b.y) + reach) {
+    return false;
   }
-  if (closed) nearest = std::min(nearest, SegmentDistance(p, path.back(), path.front()));
-  if (path.size() == 1) nearest = Distance(p, path.front());
-  return nearest;
+  return SegmentDistanceSquared(p, a, b) <= reach * reach;
+}
+
+// Whether p lies within `reach` of the path.
+bool NearPath(const std::vector<Point>& path, bool closed, Point p, double reach) {
+  for (std::size_t i = 1; i < path.size(); ++i) {
+    if (NearSegment(p, path[i - 1], path[i], reach)) return true;
+  }
+  return closed && NearSegment(p, path.back(), path.front(), reach);
 }
 
 }  // namespace
@@ -68,14 +75,14 @@ Shape Offset(std::vector<Point> corners, double distance) {
   return {bounds, [corners = std::move(corners), distance](Point p) {
             const bool inside = InsidePolygon(corners, p);
             if (inside != (distance < 0)) return inside;
-            return PathDistance(corners, true, p) < std::abs(distance) ? !inside : inside;
+            return NearPath(corners, true, p, std::abs(distance)) ? !inside : inside;
           }};
 }
 
 Shape Stroke(std::vector<Point> path, double width, bool closed) {
   const Box bounds = BoundsOf(path, width / 2);
   return {bounds, [path = std::move(path), width, closed](Point p) {
-            return PathDistance(path, closed, p) <= width / 2;
+            return NearPath(path, closed, p, width / 2);
           }};
 }
 

@@ -22,8 +22,8 @@ Shape Ellipse(Point centre, double rx, double ry);
 Shape Polygon(std::vector<Point> corners);
 // The polygon grown by `distance`, or shrunk when it is negative; corners grow round.
 Shape Offset(std::vector<Point> corners, double distance);
-// The points within width / 2 of the path; `closed` adds the segment from the last point back to
-// the first.
+// The points within width / 2 of the path of two or more points; `closed` adds the segment from
+// the last point back to the first.
 Shape Stroke(std::vector<Point> path, double width, bool closed);
 Shape Capsule(Point a, Point b, double radius);
 Shape Ring(Point centre, double inner, double outer);

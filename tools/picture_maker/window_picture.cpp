@@ -35,8 +35,8 @@ std::vector<Point> SheetOutline() {
     const Point along = to - from;
     const double length = std::hypot(along.x, along.y);
     const Point normal{-along.y / length, along.x / length};
-    for (int i = 0; i < 24; ++i) {
-      const double t = i / 24.0;
+    for (int i = 0; i < 12; ++i) {
+      const double t = i / 12.0;
       const double bulge = wobble * std::sin(t * 9 + phase) * std::sin(t * std::numbers::pi);
       outline.push_back(from + along * t + normal * bulge);
     }
@@ -53,9 +53,13 @@ std::vector<Point> SheetOutline() {
 void DrawSheet(Canvas& canvas, const Affine& toCanvas, const std::optional<Shape>& clip) {
   const std::vector<Point> sheet = SheetOutline();
   const auto fill = [&](Shape shape, const Paint& paint) {
-    Shape placed = Transformed(Intersection(std::move(shape), Polygon(sheet)), toCanvas);
+    Shape placed = Transformed(std::move(shape), toCanvas);
     if (clip) placed = Intersection(std::move(placed), *clip);
     canvas.Fill(placed, Transformed(paint, toCanvas));
+  };
+  // For what would reach past the sheet's edge.
+  const auto onSheet = [&sheet](Shape shape) {
+    return Intersection(std::move(shape), Polygon(sheet));
   };
 
   fill(Polygon(sheet),
@@ -64,9 +68,9 @@ void DrawSheet(Canvas& canvas, const Affine& toCanvas, const std::optional<Shape
               6, 7));
   // Faint fold lines.
   for (double x : {kSheetWidth / 3, kSheetWidth * 2 / 3}) {
-    fill(Rect(x - 0.4, 0, x + 0.4, kSheetHeight), Solid(WithAlpha(kParchmentDark, 0.45)));
+    fill(onSheet(Rect(x - 0.4, 0, x + 0.4, kSheetHeight)), Solid(WithAlpha(kParchmentDark, 0.45)));
   }
-  fill(Rect(0, kSheetHeight / 2 - 0.4, kSheetWidth, kSheetHeight / 2 + 0.4),
+  fill(onSheet(Rect(0, kSheetHeight / 2 - 0.4, kSheetWidth, kSheetHeight / 2 + 0.4)),
        Solid(WithAlpha(kParchmentDark, 0.45)));
 
   // A bay reaching in from the top right.
@@ -75,8 +79,8 @@ void DrawSheet(Canvas& canvas, const Affine& toCanvas, const std::optional<Shape
   CubicTo(sea, {92, 32}, {104, 30}, {108, 40});
   CubicTo(sea, {112, 48}, {116, 46}, {120, 48});
   sea.push_back({120, -2});
-  fill(Offset(sea, 1.4), Solid(kShore));
-  fill(Polygon(sea), LinearGradient({90, 0}, {90, 44}, {{0, kShore}, {1, kSea}}));
+  fill(onSheet(Offset(sea, 1.4)), Solid(kShore));
+  fill(onSheet(Polygon(sea)), LinearGradient({90, 0}, {90, 44}, {{0, kShore}, {1, kSea}}));
   for (Point wave : {Point{80, 8}, Point{98, 14}, Point{90, 24}, Point{108, 30}}) {
     std::vector<Point> crest{wave};
     QuadTo(crest, wave + Point{2.5, -2}, wave + Point{5, 0}, 6);
@@ -127,7 +131,7 @@ void DrawSheet(Canvas& canvas, const Affine& toCanvas, const std::optional<Shape
        Solid(Mix(kInk, kParchmentDark, 0.3)));
   fill(Circle(rose, 1), Solid(kParchmentLight));
 
-  fill(Stroke(sheet, 1.6, true), Solid(kSheetEdge));
+  fill(onSheet(Stroke(sheet, 1.6, true)), Solid(kSheetEdge));
 }
 
 }  // namespace
