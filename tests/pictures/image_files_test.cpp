@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <string>
 
 #include "image_files.h"
 #include "picture_reader.h"
@@ -91,10 +91,5 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PictureEncodingTest, testing::ValuesIn(kSizes),
                            return std::to_string(test.param.width) + "x" +
                                   std::to_string(test.param.height);
                          });
-
-TEST(PictureIconLimitTest, RefusesMoreThan256PixelsASide) {
-  EXPECT_THROW(EncodeIco(Pattern(257, 1)), std::invalid_argument);
-  EXPECT_THROW(EncodeIco(Pattern(1, 257)), std::invalid_argument);
-}
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <stdexcept>
 
 #include "palette.h"
 
@@ -92,29 +91,6 @@ TEST(PicturePaletteTest, ManyColoursComeClose) {
   // block's edges.
   EXPECT_LE(worst, 12);
   EXPECT_LE(total, 6 * 64 * 64);
-}
-
-TEST(PicturePaletteTest, PixelsUnderHalfOpaqueAreClearAndLeaveThePaletteAlone) {
-  // 255 opaque colours fill the palette beside black; clear pixels of other colours must not
-  // take a place.
-  RgbaImage image = Blank(255, 2);
-  for (int x = 0; x < 255; ++x) {
-    const auto k = static_cast<std::uint8_t>(x + 1);
-    image.pixels[static_cast<std::size_t>(x)] = {k, k, 40, 128};
-    image.pixels[static_cast<std::size_t>(255 + x)] = {40, k, k, 127};
-  }
-  const IndexedImage indexed = Quantise(image, {{0, 0, 0}});
-  for (int x = 0; x < 255; ++x) {
-    EXPECT_FALSE(indexed.clear_at(x, 0));
-    EXPECT_EQ(indexed.palette[indexed.at(x, 0)],
-              ColourOf(image.pixels[static_cast<std::size_t>(x)]));
-    EXPECT_TRUE(indexed.clear_at(x, 1));
-    EXPECT_EQ(indexed.at(x, 1), 0);
-  }
-}
-
-TEST(PicturePaletteTest, RefusesMoreThan256FixedColours) {
-  EXPECT_THROW(Quantise(Blank(1, 1), std::vector<Rgb>(257)), std::invalid_argument);
 }
 
 }  // namespace
