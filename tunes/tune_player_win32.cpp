@@ -6,8 +6,15 @@
 
 namespace {
 
+// Where Beep cannot sound it returns at once; each tone still takes its time, so the tune lasts
+// as long everywhere.
 void BeepTones(const Tone* tones, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) Beep(tones[i].frequency, tones[i].milliseconds);
+  for (std::size_t i = 0; i < count; ++i) {
+    const DWORD start = GetTickCount();
+    Beep(tones[i].frequency, tones[i].milliseconds);
+    const DWORD spent = GetTickCount() - start;
+    if (spent < tones[i].milliseconds) Sleep(tones[i].milliseconds - spent);
+  }
 }
 
 // Plays the rendered samples; false when the device cannot take them.

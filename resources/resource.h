@@ -1,0 +1,15 @@
+// Resource and command identifiers, shared by the resource script and the program.
+#pragma once
+
+#define IDI_STATWARDEN 2
+#define IDS_PUD_FILTER 155
+
+// Commands: menu items, accelerators, buttons and the command Autoscan posts.
+#define IDM_OPEN 102
+#define IDM_EXIT 105
+#define IDM_SOUND 111
+#define IDM_HELP 112
+#define IDM_ABOUT 113
+#define IDM_CLEAR 125
+#define IDC_SCAN 220
+#define IDC_AUTOSCAN 230

@@ -1,0 +1,23 @@
+// The Scan command: the newest map of the start folder, analysed and announced.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The map the analysis opens: a bare file name, resolved against the current directory.
+extern std::string CurrentPud;
+
+// Chooses the newest map of the current directory, names it in CurrentPud and in the window's
+// title; false when there is none, and then both stay as they were.
+bool FindLatestPud(HWND window);
+
+// Empties the report, then analyses and announces the newest map, or says there is none.
+void ScanLatestPud(HWND window);
+
+// Analyses CurrentPud into the report list and announces the outcome. A map that cannot be
+// opened is reported in a box of its own, and the command ends there.
+void AnalyseAndReport(HWND window);
+
+// The tune for the verdict, then its message box.
+void ReportOutcome(HWND window, bool discrepancies);

@@ -1,0 +1,146 @@
+// Statwarden: the entry point, the main window and its command dispatch.
+#include <windows.h>
+
+#include "config_file.h"
+#include "report_list_win32.h"
+#include "resource.h"
+#include "scan_win32.h"
+#include "start_dir.h"
+#include "support_files.h"
+
+namespace {
+
+constexpr char kClassName[] = "Statwarden";
+
+// Painted above the list: the columns of the report.
+constexpr char kReportHeader[] = "    Name                          Standard     This pud";
+
+constexpr COLORREF kBackground = RGB(128, 128, 128);
+
+HINSTANCE Instance;
+HWND MainWindow;
+HACCEL Accelerators;
+HBITMAP MainPicture;
+HBITMAP AboutPicture;
+
+void HandleCommand(HWND window, WPARAM wParam) {
+  switch (LOWORD(wParam)) {
+    case IDC_SCAN:
+      RestoreStartDir();
+      ScanLatestPud(window);
+      break;
+    case IDM_EXIT:
+      DestroyWindow(window);
+      break;
+    default:
+      break;
+  }
+}
+
+void PaintMainWindow(HWND window) {
+  PAINTSTRUCT paint;
+  BeginPaint(window, &paint);
+  HDC dc = GetDC(window);
+  SetBkColor(dc, kBackground);
+  TextOutA(dc, 30, 10, kReportHeader, sizeof kReportHeader - 1);
+  HDC pictureDc = CreateCompatibleDC(dc);
+  SelectObject(pictureDc, MainPicture);
+  BitBlt(dc, 435, 60, 300, 270, pictureDc, 0, 0, SRCCOPY);
+  DeleteDC(pictureDc);
+  ReleaseDC(window, dc);
+  EndPaint(window, &paint);
+}
+
+void CreateButtons(HWND window) {
+  CreateWindowExA(0, "button", "Scan", WS_CHILD | WS_VISIBLE, 450, 240, 80, 25, window,
+                  reinterpret_cast<HMENU>(IDC_SCAN), Instance, nullptr);
+  CreateWindowExA(0, "button", "Autoscan", WS_CHILD | WS_VISIBLE, 450, 285, 80, 25, window,
+                  reinterpret_cast<HMENU>(IDC_AUTOSCAN), Instance, nullptr);
+}
+
+void ShutDown(HWND window) {
+  WinHelpA(window, HelpPath, HELP_QUIT, 0);
+  WriteConfig();
+  Sleep(5);
+  DeleteSupportFiles();
+  PostQuitMessage(0);
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      CreateButtons(window);
+      break;
+    case WM_DESTROY:
+      ShutDown(window);
+      break;
+    case WM_PAINT:
+      PaintMainWindow(window);
+      break;
+    case WM_CLOSE:
+      DestroyWindow(window);
+      break;
+    case WM_COMMAND:
+      HandleCommand(window, wParam);
+      break;
+    case WM_INITMENU:
+      SendMessageA(ReportList, LB_SETTABSTOPS, 5, reinterpret_cast<LPARAM>(ReportTabStops));
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void RegisterMainClass() {
+  WNDCLASSA windowClass{};
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = MainWndProc;
+  windowClass.hInstance = Instance;
+  windowClass.hIcon = LoadIconA(Instance, MAKEINTRESOURCEA(IDI_STATWARDEN));
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  windowClass.lpszMenuName = "MainMenu";
+  windowClass.lpszClassName = kClassName;
+  RegisterClassA(&windowClass);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
+  Instance = instance;
+  if (previous == nullptr) RegisterMainClass();
+  SaveStartDir();
+  AboutPicture = LoadBitmapA(Instance, "mascot");
+  MainPicture = LoadBitmapA(Instance, "war2");
+  ReadConfig();
+
+  MainWindow = CreateWindowExA(WS_EX_NOPARENTNOTIFY, kClassName, "Statwarden",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, 605, 450,
+                               nullptr, nullptr, Instance, nullptr);
+  if (MainWindow == nullptr) return 0;
+  ReportList =
+      CreateWindowExA(0, "LISTBOX", "Listbox1",
+                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_USETABSTOPS | LBS_HASSTRINGS, 20, 30,
+                      400, 350, MainWindow, nullptr, Instance, nullptr);
+  ShowWindow(MainWindow, SW_SHOWNORMAL);
+  ShowWindow(ReportList, SW_SHOWNORMAL);
+  UpdateWindow(MainWindow);
+  UpdateWindow(ReportList);
+  HMENU menu = GetMenu(MainWindow);
+  EnableMenuItem(menu, 2, MF_BYPOSITION | MF_GRAYED);
+  DrawMenuBar(MainWindow);
+  Accelerators = LoadAcceleratorsA(Instance, "MainMenu");
+
+  ExtractResource("swhelp", "HLP", "sw_", ".hlp", HelpPath);
+  ExtractResource("happy", "EXE", "hpy", ".exe", HappyPath);
+  ExtractResource("alarm", "EXE", "alm", ".exe", AlarmPath);
+
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorA(MainWindow, Accelerators, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
