@@ -136,6 +136,7 @@ class ScanTest : public testing::Test {
 };
 
 TEST_F(ScanTest, RiggedMapIsListedWithTheAlarm) {
+  SetSound('1');
   AddMap("older clean.pud", SamplePud{}, 1);
   AddMap("rigged.pud", Rigged(), 2);
   StartApp();
