@@ -1,7 +1,10 @@
 // Statwarden: the entry point, the main window and its command dispatch.
 #include <windows.h>
 
+#include "autoscan_win32.h"
 #include "config_file.h"
+#include "dialogs.h"
+#include "open_pud_win32.h"
 #include "report_list_win32.h"
 #include "resource.h"
 #include "scan_win32.h"
@@ -21,18 +24,38 @@ HINSTANCE Instance;
 HWND MainWindow;
 HACCEL Accelerators;
 HBITMAP MainPicture;
-HBITMAP AboutPicture;
 
+void ShowHelp(HWND window) {
+  if (HelpPath[0] != '\0') WinHelpA(window, HelpPath, HELP_CONTENTS, 0);
+}
+
+// Every command, whether from the menu, a button, a key or the Autoscan dialog; the identifier
+// alone decides.
 void HandleCommand(HWND window, WPARAM wParam) {
   switch (LOWORD(wParam)) {
-    case IDC_SCAN:
-      RestoreStartDir();
-      ScanLatestPud(window);
+    case IDM_OPEN:
+      OpenAnyPud(window);
       break;
     case IDM_EXIT:
       DestroyWindow(window);
       break;
-    default:
+    case IDM_SOUND:
+      DialogBoxParamA(Instance, "NoClearConfig", window, SoundDlgProc, 0);
+      break;
+    case IDM_HELP:
+      ShowHelp(window);
+      break;
+    case IDM_ABOUT:
+      DialogBoxParamA(Instance, "AboutDlg", window, AboutDlgProc, 0);
+      break;
+    case IDC_SCAN:
+      RestoreStartDir();
+      ScanLatestPud(window);
+      break;
+    case IDC_AUTOSCAN:
+      DialogBoxParamA(Instance, "Scan", window, AutoscanDlgProc, 0);
+      break;
+    default:  // Clear (whose menu is grayed), list notifications, anything else
       break;
   }
 }

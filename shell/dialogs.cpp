@@ -1,0 +1,59 @@
+#include "dialogs.h"
+
+#include "config_file.h"
+
+HBITMAP AboutPicture;
+
+namespace {
+
+// The sound settings dialog's radio buttons.
+constexpr int kSoundOn = 102;
+constexpr int kSoundOff = 103;
+
+void PaintAboutPicture(HWND dialog) {
+  PAINTSTRUCT paint;
+  BeginPaint(dialog, &paint);
+  HDC dc = GetDC(dialog);
+  HDC pictureDc = CreateCompatibleDC(dc);
+  SelectObject(pictureDc, AboutPicture);
+  BitBlt(dc, 15, 15, 110, 116, pictureDc, 0, 0, SRCCOPY);
+  DeleteDC(pictureDc);
+  ReleaseDC(dialog, dc);
+  EndPaint(dialog, &paint);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return TRUE;
+    case WM_PAINT:
+      PaintAboutPicture(dialog);
+      return FALSE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR CALLBACK SoundDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SendDlgItemMessageA(dialog, SoundFlag != 0 ? kSoundOn : kSoundOff, BM_SETCHECK, BST_CHECKED,
+                          0);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        SoundFlag = static_cast<int>(SendDlgItemMessageA(dialog, kSoundOn, BM_GETCHECK, 0, 0));
+        EndDialog(dialog, 0);
+      } else if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, 0);
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
