@@ -116,6 +116,24 @@ TEST(PudSearchTest, ListsPlainVisibleMapsOnly) {
   EXPECT_EQ(latest.Best().size, 0);
 }
 
+// Autoscan's count: plain visible maps that hold something.
+TEST(PudSearchTest, CountsNonEmptyMapsOfTheCurrentDirectory) {
+  const ScratchDir dir;
+  const std::vector<std::uint8_t> bytes(10, 1);
+  dir.Write("one.pud", bytes);
+  dir.Write("TWO.PUD", bytes);
+  dir.Write("arriving.pud", {});
+  dir.Write(".hidden.pud", bytes);
+  dir.Write("notes.txt", bytes);
+  std::filesystem::create_directory(dir.path() / "folder.pud");
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  EXPECT_EQ(CountPuds(), 2);
+  dir.Write("arriving.pud", bytes);
+  EXPECT_EQ(CountPuds(), 3);
+  std::filesystem::current_path(before);
+}
+
 TEST(PudSearchTest, MissingFolderCannotBeSearched) {
   const ScratchDir dir;
   EXPECT_FALSE(ForEachPud((dir.path() / "nowhere").string(), [](const PudEntry&) {}));
