@@ -1,5 +1,6 @@
 #include "dialogs.h"
 
+#include "blit_picture.h"
 #include "config_file.h"
 
 HBITMAP AboutPicture;
@@ -14,10 +15,7 @@ void PaintAboutPicture(HWND dialog) {
   PAINTSTRUCT paint;
   BeginPaint(dialog, &paint);
   HDC dc = GetDC(dialog);
-  HDC pictureDc = CreateCompatibleDC(dc);
-  SelectObject(pictureDc, AboutPicture);
-  BitBlt(dc, 15, 15, 110, 116, pictureDc, 0, 0, SRCCOPY);
-  DeleteDC(pictureDc);
+  BlitPicture(dc, AboutPicture, 15, 15, 110, 116);
   ReleaseDC(dialog, dc);
   EndPaint(dialog, &paint);
 }

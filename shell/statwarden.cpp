@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "autoscan_win32.h"
+#include "blit_picture.h"
 #include "config_file.h"
 #include "dialogs.h"
 #include "open_pud_win32.h"
@@ -66,10 +67,7 @@ void PaintMainWindow(HWND window) {
   HDC dc = GetDC(window);
   SetBkColor(dc, kBackground);
   TextOutA(dc, 30, 10, kReportHeader, sizeof kReportHeader - 1);
-  HDC pictureDc = CreateCompatibleDC(dc);
-  SelectObject(pictureDc, MainPicture);
-  BitBlt(dc, 435, 60, 300, 270, pictureDc, 0, 0, SRCCOPY);
-  DeleteDC(pictureDc);
+  BlitPicture(dc, MainPicture, 435, 60, 300, 270);
   ReleaseDC(window, dc);
   EndPaint(window, &paint);
 }
