@@ -9,27 +9,20 @@ namespace {
 
 const char kProgram[] = SW_STATWARDEN_EXE;
 
-struct OwnedBoxSearch {
+struct OwnedDialogSearch {
   HWND owner;
-  HWND box;
+  std::vector<HWND> dialogs;
 };
 
-BOOL CALLBACK FindOwnedBox(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<OwnedBoxSearch*>(lParam);
+BOOL CALLBACK FindOwnedDialogs(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<OwnedDialogSearch*>(lParam);
   char className[16] = {};
   GetClassNameA(window, className, sizeof className);
   if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) &&
       GetWindow(window, GW_OWNER) == search->owner) {
-    search->box = window;
-    return FALSE;
+    search->dialogs.push_back(window);
   }
   return TRUE;
-}
-
-std::string WindowText(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
 }
 
 // Sets an environment variable for as long as it lives, then puts the old value back.
@@ -104,10 +97,7 @@ AppDriver::~AppDriver() {
 
 void AppDriver::Command(WORD id) const { PostMessageA(window_, WM_COMMAND, id, 0); }
 
-void AppDriver::Key(WORD virtualKey) const {
-  PostMessageA(window_, WM_KEYDOWN, virtualKey, 1);
-  PostMessageA(window_, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
-}
+void AppDriver::Key(WORD virtualKey) const { PressKey(window_, virtualKey); }
 
 std::string AppDriver::Title() const { return WindowText(window_); }
 
@@ -121,19 +111,29 @@ std::vector<std::string> AppDriver::ListLines() const {
     std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
     SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide.data()));
     wide.resize(static_cast<std::size_t>(length));
-    std::string line(wide.size() * 2, '\0');
-    line.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), line.data(),
-                            static_cast<int>(line.size()), nullptr, nullptr)));
-    lines.push_back(line);
+    lines.push_back(Narrow(wide));
   }
   return lines;
 }
 
+std::vector<HWND> AppDriver::OwnedDialogs() const {
+  OwnedDialogSearch search{window_, {}};
+  EnumWindows(FindOwnedDialogs, reinterpret_cast<LPARAM>(&search));
+  return search.dialogs;
+}
+
 HWND AppDriver::FindMessageBox() const {
-  OwnedBoxSearch search{window_, nullptr};
-  EnumWindows(FindOwnedBox, reinterpret_cast<LPARAM>(&search));
-  return search.box;
+  const std::vector<HWND> dialogs = OwnedDialogs();
+  return dialogs.empty() ? nullptr : dialogs.front();
+}
+
+HWND AppDriver::WaitForDialog(const std::string& caption, DWORD milliseconds) const {
+  for (DWORD waited = 0; waited <= milliseconds; waited += 25, Sleep(25)) {
+    for (HWND dialog : OwnedDialogs()) {
+      if (WindowText(dialog) == caption) return dialog;
+    }
+  }
+  return nullptr;
 }
 
 MessageBoxSeen AppDriver::Dismiss(HWND box) const {
@@ -168,6 +168,49 @@ DWORD AppDriver::WaitForExit() {
     GetExitCodeProcess(process_.hProcess, &code);
   }
   return code;
+}
+
+void PressKey(HWND window, WORD virtualKey) {
+  PostMessageA(window, WM_KEYDOWN, virtualKey, 1);
+  PostMessageA(window, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
+}
+
+std::string Narrow(const std::wstring& wide) {
+  std::string text(wide.size() * 2, '\0');
+  text.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                          static_cast<int>(text.size()), nullptr, nullptr)));
+  return text;
+}
+
+std::string WindowText(HWND window) {
+  char text[1024] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+bool WaitUntilHidden(HWND window, DWORD milliseconds) {
+  for (DWORD waited = 0; IsWindowVisible(window); waited += 20, Sleep(20)) {
+    if (waited >= milliseconds) return false;
+  }
+  return true;
+}
+
+void AwaitPosted(HWND dialog) {
+  HWND cancel = GetDlgItem(dialog, IDCANCEL);
+  PostMessageA(cancel, BM_SETSTATE, TRUE, 0);
+  for (int tries = 0; tries < 500 && IsWindowVisible(dialog); ++tries, Sleep(10)) {
+    if ((SendMessageA(cancel, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) {
+      SendMessageA(cancel, BM_SETSTATE, FALSE, 0);
+      return;
+    }
+  }
+}
+
+void Tick(HWND dialog) {
+  // Posted, as the timer's own message is.
+  PostMessageA(dialog, WM_TIMER, 1, 0);
+  AwaitPosted(dialog);
 }
 
 std::vector<std::string> TuneProcesses(const std::string& prefix) {

@@ -32,8 +32,12 @@ class AppDriver {
   std::string Title() const;
   std::vector<std::string> ListLines() const;
 
-  // The message box the main window owns, if one shows.
+  // The visible dialogs and message boxes the main window owns, topmost first.
+  std::vector<HWND> OwnedDialogs() const;
+  // The first of them, if one shows.
   HWND FindMessageBox() const;
+  // Waits for an owned dialog with this caption; null when none came within `milliseconds`.
+  HWND WaitForDialog(const std::string& caption, DWORD milliseconds = 10000) const;
   // Reads the box, then dismisses it with OK.
   MessageBoxSeen Dismiss(HWND box) const;
   // Waits for a message box and dismisses it. Empty text and caption when none came within
@@ -51,6 +55,27 @@ class AppDriver {
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
+
+// Posts a key's press and release to `window`, as the keyboard would.
+void PressKey(HWND window, WORD virtualKey);
+
+// A window's text as the system keeps it: a dialog's caption, a static control's text. An Edit in
+// another process keeps its own and must be asked with WM_GETTEXT.
+std::string WindowText(HWND window);
+
+// Text read across processes comes wide: reading ANSI text that way is unreliable under Wine.
+std::string Narrow(const std::wstring& wide);
+
+// Waits until `window` is hidden or gone; false when it still shows after `milliseconds`.
+bool WaitUntilHidden(HWND window, DWORD milliseconds = 5000);
+
+// Waits until the messages posted so far to `dialog`, a dialog with a Cancel button, have been
+// handled, or until it has ended: one more, posted behind them, pushes the button.
+void AwaitPosted(HWND dialog);
+
+// Runs the check of a dialog with a Cancel button at once, as its timer would, and waits until
+// the check has run or the dialog has ended.
+void Tick(HWND dialog);
 
 // The names of the running processes whose program file begins with `prefix` and ends in
 // ".tmp.exe": the tune programs a Statwarden run wrote out.
