@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include "path_in_folder.h"
 #include "pud_search.h"
 #include "report.h"
 #include "start_dir.h"
@@ -60,8 +61,9 @@ Parse ParseArguments(const std::vector<std::string>& arguments, Options& options
 
 // The newest map of `folder` as a path to open, or "" when it holds none.
 std::string LatestPudIn(const std::string& folder) {
-  LatestPud latest;
-  ForEachPud(folder, [&](const PudEntry& entry) { latest.Offer(entry); });
+  LatestPudVisitor search;
+  ForEachPud(folder.c_str(), search);
+  const LatestPud& latest = search.latest;
   return latest.Found() ? PathInFolder(folder, latest.Best().name) : std::string();
 }
 

@@ -1,7 +1,16 @@
 #include "pud_search.h"
 
-int CountPuds() {
+namespace {
+
+struct NonEmptyCounter final : PudVisitor {
+  void Visit(const PudEntry& entry) override { count += entry.size > 0 ? 1 : 0; }
   int count = 0;
-  ForEachPud("", [&](const PudEntry& entry) { count += entry.size > 0 ? 1 : 0; });
-  return count;
+};
+
+}  // namespace
+
+int CountPuds() {
+  NonEmptyCounter counter;
+  ForEachPud("", counter);
+  return counter.count;
 }

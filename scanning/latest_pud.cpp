@@ -1,19 +1,28 @@
 #include "latest_pud.h"
 
 #include <cctype>
+#include <cstring>
 
 bool IsListedPud(std::uint32_t attributes) {
   return (attributes & (kAttributeHidden | kAttributeSystem | kAttributeDirectory)) == 0;
 }
 
-bool HasPudExtension(const std::string& name) {
+bool HasPudExtension(const char* name) {
   static constexpr char kExtension[] = ".pud";
   constexpr std::size_t kLength = sizeof kExtension - 1;
-  if (name.size() < kLength) return false;
+  const std::size_t size = std::strlen(name);
+  if (size < kLength) return false;
   for (std::size_t i = 0; i < kLength; ++i) {
-    const auto c = static_cast<unsigned char>(name[name.size() - kLength + i]);
+    const auto c = static_cast<unsigned char>(name[size - kLength + i]);
     if (std::tolower(c) != kExtension[i]) return false;
   }
+  return true;
+}
+
+bool SetPudName(PudEntry& entry, const char* name) {
+  const std::size_t length = std::strlen(name);
+  if (length > kPudNameLength) return false;
+  std::memcpy(entry.name, name, length + 1);
   return true;
 }
 

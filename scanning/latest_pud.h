@@ -1,18 +1,21 @@
 // Choosing the newest map of a folder, the way the Scan command chooses it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
-#include <string>
 
 // File attribute bits as a directory search reports them.
 inline constexpr std::uint32_t kAttributeHidden = 0x2;
 inline constexpr std::uint32_t kAttributeSystem = 0x4;
 inline constexpr std::uint32_t kAttributeDirectory = 0x10;
 
+// The longest file name a map can have, in bytes, without its terminator.
+inline constexpr std::size_t kPudNameLength = 255;
+
 // One entry of the search for maps. Date and time are local time in MS-DOS packed form.
 struct PudEntry {
-  std::string name;  // bare file name
+  char name[kPudNameLength + 1] = {};  // bare file name
   std::int32_t size = 0;
   std::uint32_t attributes = 0;
   std::uint16_t time = 0;  // bits 15-11 hour, 10-5 minute, 4-0 seconds / 2
@@ -23,7 +26,11 @@ struct PudEntry {
 bool IsListedPud(std::uint32_t attributes);
 
 // Whether a file name ends in ".pud", in any case.
-bool HasPudExtension(const std::string& name);
+bool HasPudExtension(const char* name);
+
+// Copies `name` into the entry; false, with the entry's name left as it was, when it is longer
+// than kPudNameLength.
+bool SetPudName(PudEntry& entry, const char* name);
 
 // Packs a broken-down local time. Times before 1980 pack as 0; after 2107, as the last moment.
 std::uint16_t PackDosDate(const std::tm& local);

@@ -3,7 +3,6 @@
 #include <commdlg.h>
 
 #include <cstring>
-#include <string>
 
 #include "report_list_win32.h"
 #include "resource.h"
@@ -12,7 +11,7 @@
 namespace {
 
 char PudFileName[256];
-char PudFileTitle[256];
+char PudFileTitle[kPudNameLength + 1];
 char InitialDir[256];
 
 // Where the file name starts in PudFileName, after the chosen file's folder.
@@ -64,10 +63,11 @@ bool OpenPudDialog(HWND owner, DWORD flags, UINT filterId, DWORD filterIndex) {
 void OpenAnyPud(HWND window) {
   if (!OpenPudDialog(window, OFN_HIDEREADONLY, IDS_PUD_FILTER, 1)) return;
   EmptyReportList();
-  SetWindowTextA(window, (std::string("Statwarden: ") + PudFileTitle).c_str());
-  CurrentPud = PudFileTitle;
+  SetCurrentPud(window, PudFileTitle);
   // The map is opened by its bare name, so its folder must be current. Not every dialog makes
   // it so: Wine's moves to the folder it shows, not to that of a full path typed in.
-  SetCurrentDirectoryA(std::string(PudFileName, PudFileOffset).c_str());
+  char folder[sizeof PudFileName];
+  lstrcpynA(folder, PudFileName, PudFileOffset + 1);
+  SetCurrentDirectoryA(folder);
   AnalyseAndReport(window);
 }

@@ -7,33 +7,27 @@
 
 #include "pud_search.h"
 
-bool ForEachPud(const std::string& folder, const std::function<void(const PudEntry&)>& visit) {
-  DIR* directory = opendir(folder.empty() ? "." : folder.c_str());
+bool ForEachPud(const char* folder, PudVisitor& visitor) {
+  DIR* directory = opendir(folder[0] == '\0' ? "." : folder);
   if (directory == nullptr) return false;
   while (const dirent* item = readdir(directory)) {
     PudEntry entry;
-    entry.name = item->d_name;
-    if (!HasPudExtension(entry.name)) continue;
+    if (!HasPudExtension(item->d_name) || !SetPudName(entry, item->d_name)) continue;
     struct stat status;
     if (fstatat(dirfd(directory), item->d_name, &status, 0) != 0) continue;
     if (S_ISDIR(status.st_mode))
       entry.attributes |= kAttributeDirectory;
     else if (!S_ISREG(status.st_mode))
       entry.attributes |= kAttributeSystem;
-    if (entry.name.front() == '.') entry.attributes |= kAttributeHidden;
+    if (entry.name[0] == '.') entry.attributes |= kAttributeHidden;
     if (!IsListedPud(entry.attributes)) continue;
     entry.size = static_cast<std::int32_t>(static_cast<std::uint32_t>(status.st_size));
     std::tm local{};
     localtime_r(&status.st_mtime, &local);
     entry.date = PackDosDate(local);
     entry.time = PackDosTime(local);
-    visit(entry);
+    visitor.Visit(entry);
   }
   closedir(directory);
   return true;
-}
-
-std::string PathInFolder(const std::string& folder, const std::string& name) {
-  if (folder.empty()) return name;
-  return folder.back() == '/' ? folder + name : folder + '/' + name;
 }

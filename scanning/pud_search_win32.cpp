@@ -1,30 +1,53 @@
 // The map search on Windows: the system's wildcard match, which ignores case.
 #include <windows.h>
 
+#include <cstring>
+
 #include "pud_search.h"
 
-bool ForEachPud(const std::string& folder, const std::function<void(const PudEntry&)>& visit) {
-  const std::string pattern = folder.empty() ? "*.pud" : folder + "\\*.pud";
+namespace {
+
+constexpr char kPattern[] = "*.pud";
+
+// "*.pud", or the folder, a backslash and "*.pud", in memory of the process heap: a folder of any
+// length fits. Null when there is no memory.
+char* SearchPattern(const char* folder) {
+  const std::size_t length = std::strlen(folder);
+  char* pattern = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, length + 1 + sizeof kPattern));
+  if (pattern == nullptr) return nullptr;
+  char* end = pattern;
+  if (length != 0) {
+    std::memcpy(end, folder, length);
+    end += length;
+    *end++ = '\\';
+  }
+  std::memcpy(end, kPattern, sizeof kPattern);
+  return pattern;
+}
+
+}  // namespace
+
+bool ForEachPud(const char* folder, PudVisitor& visitor) {
+  char* pattern = SearchPattern(folder);
+  if (pattern == nullptr) return false;
   WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+  HANDLE search = FindFirstFileA(pattern, &found);
+  const DWORD error = GetLastError();
+  HeapFree(GetProcessHeap(), 0, pattern);
+  if (search == INVALID_HANDLE_VALUE) return error == ERROR_FILE_NOT_FOUND;
   do {
     if (!IsListedPud(found.dwFileAttributes)) continue;
     PudEntry entry;
-    entry.name = found.cFileName;
+    // Only a name in a multibyte code page can pass the limit; it is passed over, as the window
+    // holds map names of at most kPudNameLength bytes.
+    if (!SetPudName(entry, found.cFileName)) continue;
     entry.size = static_cast<std::int32_t>(found.nFileSizeLow);
     entry.attributes = found.dwFileAttributes;
     FILETIME local;
     FileTimeToLocalFileTime(&found.ftLastWriteTime, &local);
     FileTimeToDosDateTime(&local, &entry.date, &entry.time);
-    visit(entry);
+    visitor.Visit(entry);
   } while (FindNextFileA(search, &found));
   FindClose(search);
   return true;
-}
-
-std::string PathInFolder(const std::string& folder, const std::string& name) {
-  if (folder.empty()) return name;
-  const char last = folder.back();
-  return last == '\\' || last == '/' || last == ':' ? folder + name : folder + '\\' + name;
 }

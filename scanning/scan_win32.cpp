@@ -4,14 +4,22 @@
 #include "report_list_win32.h"
 #include "support_files.h"
 
-std::string CurrentPud;
+char CurrentPud[kPudNameLength + 1];
+
+void SetCurrentPud(HWND window, const char* name) {
+  static constexpr char kTitleStart[] = "Statwarden: ";
+  char title[sizeof kTitleStart + kPudNameLength];
+  lstrcpyA(title, kTitleStart);
+  lstrcatA(title, name);
+  SetWindowTextA(window, title);
+  lstrcpyA(CurrentPud, name);
+}
 
 bool FindLatestPud(HWND window) {
-  LatestPud latest;
-  ForEachPud("", [&](const PudEntry& entry) { latest.Offer(entry); });
-  if (!latest.Found()) return false;
-  CurrentPud = latest.Best().name;
-  SetWindowTextA(window, ("Statwarden: " + CurrentPud).c_str());
+  LatestPudVisitor search;
+  ForEachPud("", search);
+  if (!search.latest.Found()) return false;
+  SetCurrentPud(window, search.latest.Best().name);
   return true;
 }
 
@@ -26,7 +34,7 @@ void ScanLatestPud(HWND window) {
 
 void AnalyseAndReport(HWND window) {
   ReportListSink sink;
-  const Analysis analysis = AnalysePud(CurrentPud.c_str(), sink);
+  const Analysis analysis = AnalysePud(CurrentPud, sink);
   if (analysis.outcome == ReadOutcome::OpenFailed) {
     MessageBoxA(window, "File input error", "AnalysePud", MB_ICONERROR);
     return;

@@ -3,10 +3,14 @@
 
 #include <windows.h>
 
-#include <string>
+#include "latest_pud.h"
 
 // The map the analysis opens: a bare file name, resolved against the current directory.
-extern std::string CurrentPud;
+extern char CurrentPud[kPudNameLength + 1];
+
+// Names `name` (a bare file name of at most kPudNameLength bytes) in CurrentPud and in the
+// window's title.
+void SetCurrentPud(HWND window, const char* name);
 
 // Chooses the newest map of the current directory, names it in CurrentPud and in the window's
 // title; false when there is none, and then both stay as they were.

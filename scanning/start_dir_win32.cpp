@@ -2,34 +2,53 @@
 #include <direct.h>
 #include <windows.h>
 
-#include <string>
-
 #include "start_dir.h"
 
 namespace {
 
 // 0 = A:, 1 = B:, 2 = C:, ...
 int StartDrive = 0;
-// "\" plus the folder's path on StartDrive, in short form; empty when the conversion failed.
-std::string StartDir;
+// "\" plus the folder's path on StartDrive, in short form, in memory of the process heap; null
+// when the conversion failed.
+char* StartDir = nullptr;
+
+char* Allocate(DWORD bytes) { return static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, bytes)); }
+
+void Release(char* memory) {
+  if (memory != nullptr) HeapFree(GetProcessHeap(), 0, memory);
+}
+
+// The short form of `path`, sized as the system asks; null when it cannot be had.
+char* ShortPath(const char* path) {
+  const DWORD room = GetShortPathNameA(path, nullptr, 0);
+  char* shortPath = room != 0 ? Allocate(room) : nullptr;
+  if (shortPath == nullptr) return nullptr;
+  const DWORD length = GetShortPathNameA(path, shortPath, room);
+  if (length != 0 && length < room) return shortPath;
+  Release(shortPath);
+  return nullptr;
+}
 
 }  // namespace
 
 void SaveStartDir() {
   StartDrive = _getdrive() - 1;
-  std::string current(GetCurrentDirectoryA(0, nullptr), '\0');
-  current.resize(GetCurrentDirectoryA(static_cast<DWORD>(current.size()), current.data()));
-  // "C:\GAMES\WAR2" becomes "\GAMES\WAR2" and "C:\" becomes "\". A network folder has no drive
-  // letter and keeps its whole path.
-  std::string rooted = current;
-  if (rooted.size() >= 2 && rooted[1] == ':') rooted.erase(0, 2);
-  StartDir.assign(GetShortPathNameA(rooted.c_str(), nullptr, 0), '\0');
-  const DWORD length =
-      GetShortPathNameA(rooted.c_str(), StartDir.data(), static_cast<DWORD>(StartDir.size()));
-  StartDir.resize(length < StartDir.size() ? length : 0);
+  Release(StartDir);
+  StartDir = nullptr;
+  const DWORD room = GetCurrentDirectoryA(0, nullptr);
+  char* current = room != 0 ? Allocate(room) : nullptr;
+  if (current == nullptr) return;
+  const DWORD length = GetCurrentDirectoryA(room, current);
+  if (length != 0 && length < room) {
+    // "C:\GAMES\WAR2" becomes "\GAMES\WAR2" and "C:\" becomes "\". A network folder has no
+    // drive letter and keeps its whole path.
+    const bool hasDrive = length >= 2 && current[1] == ':';
+    StartDir = ShortPath(hasDrive ? current + 2 : current);
+  }
+  Release(current);
 }
 
 void RestoreStartDir() {
   _chdrive(StartDrive + 1);
-  if (!StartDir.empty()) SetCurrentDirectoryA(StartDir.c_str());
+  if (StartDir != nullptr) SetCurrentDirectoryA(StartDir);
 }

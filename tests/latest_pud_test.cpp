@@ -3,6 +3,9 @@
 #include <utime.h>
 
 #include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "latest_pud.h"
 #include "pud_search.h"
@@ -12,7 +15,7 @@ namespace {
 
 PudEntry Entry(const char* name, std::uint16_t date, std::uint16_t time, std::int32_t size = 100) {
   PudEntry entry;
-  entry.name = name;
+  std::strcpy(entry.name, name);
   entry.date = date;
   entry.time = time;
   entry.size = size;
@@ -31,7 +34,7 @@ TEST_P(LatestPudTest, Chooses) {
   LatestPud latest;
   for (const PudEntry& entry : GetParam().entries) latest.Offer(entry);
   ASSERT_TRUE(latest.Found());
-  EXPECT_EQ(latest.Best().name, GetParam().chosen) << GetParam().what;
+  EXPECT_STREQ(latest.Best().name, GetParam().chosen) << GetParam().what;
 }
 
 constexpr std::uint16_t kDay1 = (43 << 9) | (11 << 5) | 14;  // 2023-11-14
@@ -87,6 +90,28 @@ TEST(LatestPudTest, ListedFiles) {
     EXPECT_FALSE(HasPudExtension(name));
 }
 
+// Names up to the limit are taken whole; a longer one leaves the entry as it was.
+TEST(LatestPudTest, NameLimit) {
+  PudEntry entry;
+  const std::string longest(kPudNameLength, 'n');
+  ASSERT_TRUE(SetPudName(entry, longest.c_str()));
+  EXPECT_EQ(entry.name, longest);
+  EXPECT_FALSE(SetPudName(entry, (longest + "x").c_str()));
+  EXPECT_EQ(entry.name, longest);
+  ASSERT_TRUE(SetPudName(entry, ""));
+  EXPECT_STREQ(entry.name, "");
+}
+
+// Keeps every listed name, and offers each to the chooser.
+struct Recorder final : PudVisitor {
+  void Visit(const PudEntry& entry) override {
+    names.emplace_back(entry.name);
+    latest.Offer(entry);
+  }
+  std::vector<std::string> names;
+  LatestPud latest;
+};
+
 void SetModified(const std::string& path, time_t seconds) {
   const utimbuf times{seconds, seconds};
   ASSERT_EQ(utime(path.c_str(), &times), 0);
@@ -104,16 +129,23 @@ TEST(PudSearchTest, ListsPlainVisibleMapsOnly) {
   std::filesystem::create_directory(dir.path() / "folder.pud");
   SetModified((dir.path() / "folder.pud").string(), 1700000000);
 
-  std::vector<std::string> names;
-  LatestPud latest;
-  ASSERT_TRUE(ForEachPud(dir.path().string(), [&](const PudEntry& entry) {
-    names.push_back(entry.name);
-    latest.Offer(entry);
-  }));
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"UPPER.PUD", "old.pud"}));
-  EXPECT_EQ(latest.Best().name, "UPPER.PUD");
-  EXPECT_EQ(latest.Best().size, 0);
+  Recorder found;
+  ASSERT_TRUE(ForEachPud(dir.path().c_str(), found));
+  std::sort(found.names.begin(), found.names.end());
+  EXPECT_EQ(found.names, (std::vector<std::string>{"UPPER.PUD", "old.pud"}));
+  EXPECT_STREQ(found.latest.Best().name, "UPPER.PUD");
+  EXPECT_EQ(found.latest.Best().size, 0);
+}
+
+// The longest name the file system allows is listed whole.
+TEST(PudSearchTest, ListsTheLongestName) {
+  const ScratchDir dir;
+  const std::string longest = std::string(kPudNameLength - 4, 'm') + ".pud";
+  dir.Write(longest, {1});
+  LatestPudVisitor search;
+  ASSERT_TRUE(ForEachPud(dir.path().c_str(), search));
+  ASSERT_TRUE(search.latest.Found());
+  EXPECT_EQ(search.latest.Best().name, longest);
 }
 
 // Autoscan's count: plain visible maps that hold something.
@@ -136,7 +168,9 @@ TEST(PudSearchTest, CountsNonEmptyMapsOfTheCurrentDirectory) {
 
 TEST(PudSearchTest, MissingFolderCannotBeSearched) {
   const ScratchDir dir;
-  EXPECT_FALSE(ForEachPud((dir.path() / "nowhere").string(), [](const PudEntry&) {}));
+  Recorder found;
+  EXPECT_FALSE(ForEachPud((dir.path() / "nowhere").c_str(), found));
+  EXPECT_TRUE(found.names.empty());
 }
 
 }  // namespace

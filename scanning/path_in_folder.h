@@ -1,0 +1,7 @@
+// Joining a folder given by the user and a file name found in it.
+#pragma once
+
+#include <string>
+
+// The path of the file `name` in `folder` ("": the current directory).
+std::string PathInFolder(const std::string& folder, const std::string& name);
