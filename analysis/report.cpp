@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string>
-
-#include "standard_tables.h"
 
 namespace {
 
@@ -18,6 +15,14 @@ constexpr StatisticReport kReports[] = {
     {Statistic::HitPoints, "HitPoints", "Hit Points change:-", true, 1},
 };
 
+constexpr bool TitlesFitALine() {
+  for (const StatisticReport& report : kReports) {
+    if (std::string_view(report.title).size() > kMaxReportLine) return false;
+  }
+  return true;
+}
+static_assert(TitlesFitALine());
+
 }  // namespace
 
 const StatisticReport& ReportOf(Statistic statistic) {
@@ -29,14 +34,14 @@ void AddReportLine(const char* name, unsigned standard, unsigned mapValue, Repor
   // fills at most its table field.
   const auto length = static_cast<std::size_t>(std::find(name, name + kNameField, '\0') - name);
   const std::size_t tabs = length >= 19 ? 1 : length >= 9 ? 2 : 3;
-  char digits[2][10];
-  const std::to_chars_result standardDigits = std::to_chars(digits[0], digits[0] + 10, standard);
-  const std::to_chars_result mapDigits = std::to_chars(digits[1], digits[1] + 10, mapValue);
-  std::string line;
-  line.reserve(kNameField + 3 + sizeof digits + 1);
-  line.append(name, length).append(tabs, '\t');
-  line.append(digits[0], standardDigits.ptr).append(1, '\t').append(digits[1], mapDigits.ptr);
-  sink.AddLine(line);
+  char line[kMaxReportLine];
+  char* const lineEnd = line + sizeof line;
+  char* end = std::fill_n(std::copy_n(name, length, line), tabs, '\t');
+  // The first value leaves room for the tab and the second.
+  end = std::to_chars(end, lineEnd - 1 - kValueDigits, standard).ptr;
+  *end++ = '\t';
+  end = std::to_chars(end, lineEnd, mapValue).ptr;
+  sink.AddLine(std::string_view(line, static_cast<std::size_t>(end - line)));
 }
 
 namespace {

@@ -1,11 +1,22 @@
 // The discrepancy report: the seven comparisons of a map with the standard tables.
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <string_view>
 
 #include "pud_unit_data.h"
+#include "standard_tables.h"
 
-// Where the report goes, one line at a time; the analysis writes nowhere else.
+// The most digits a reported value can have.
+inline constexpr std::size_t kValueDigits = std::numeric_limits<unsigned>::digits10 + 1;
+
+// The longest line of a report, in characters: a difference line with a name that fills its
+// field, at most three tabs, two values and the tab between them.
+inline constexpr std::size_t kMaxReportLine = kNameField + 3 + kValueDigits + 1 + kValueDigits;
+
+// Where the report goes, one line at a time, each at most kMaxReportLine characters; the
+// analysis writes nowhere else.
 class ReportSink {
  public:
   virtual void AddLine(std::string_view line) = 0;

@@ -30,6 +30,17 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"human blacksmiths  ", "human blacksmiths  \t250\t200"},
                     LineCase{"human cannon tower  ", "human cannon tower  \t250\t200"}));
 
+// A name fills at most its field; values take all their digits.
+TEST(ReportLineTest, WidestParts) {
+  LineCollector sink;
+  const std::string overlong(kNameField + 5, 'n');
+  AddReportLine(overlong.c_str(), 4294967295u, 0, sink);
+  AddReportLine("ogre", 4294967295u, 4294967295u, sink);
+  EXPECT_EQ(sink.lines, (Lines{std::string(kNameField, 'n') + "\t4294967295\t0",
+                               "ogre\t\t\t4294967295\t4294967295"}));
+  for (const std::string& line : sink.lines) EXPECT_LE(line.size(), kMaxReportLine);
+}
+
 struct Change {
   Statistic statistic;
   int unit;
