@@ -57,6 +57,12 @@ void ReadConfigEntries(std::FILE* file, int& soundFlag) {
   } while (byte != EOF);
 }
 
-std::string ConfigText(int soundFlag) {
-  return std::string("\n[SOUND] ") + static_cast<char>('0' + soundFlag) + "\n\n";
+const char* ConfigText(int soundFlag, char (&text)[kConfigTextRoom]) {
+  static constexpr char kEntryStart[] = "\n[SOUND] ";
+  static constexpr char kEntryEnd[] = "\n\n";
+  static_assert(sizeof kEntryStart + sizeof kEntryEnd == kConfigTextRoom);
+  std::memcpy(text, kEntryStart, sizeof kEntryStart - 1);
+  text[sizeof kEntryStart - 1] = static_cast<char>('0' + soundFlag);
+  std::memcpy(text + sizeof kEntryStart, kEntryEnd, sizeof kEntryEnd);
+  return text;
 }

@@ -1,8 +1,8 @@
 // The configuration file's contents: what the reader takes from it and what the writer puts in.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
-#include <string>
 
 // The name of the configuration file in the temporary folder.
 inline constexpr char kConfigFileName[] = "sw_config.cfg";
@@ -18,6 +18,9 @@ void ApplyConfigKey(std::FILE* file, const char* keyName, int& soundFlag);
 // Scans the whole of `file` for its entries. Any bytes at all are valid.
 void ReadConfigEntries(std::FILE* file, int& soundFlag);
 
-// The whole file as the writer puts it, before a text-mode stream turns each line feed into the
-// platform's line end.
-std::string ConfigText(int soundFlag);
+// Room for the whole file as the writer puts it, with a terminator.
+inline constexpr std::size_t kConfigTextRoom = 13;
+
+// Writes the whole file as the writer puts it to `text`, before a text-mode stream turns each
+// line feed into the platform's line end; returns `text`.
+const char* ConfigText(int soundFlag, char (&text)[kConfigTextRoom]);

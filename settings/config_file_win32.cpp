@@ -34,6 +34,7 @@ void WriteConfig() {
   }
   std::FILE* file = std::fopen(path, "w");
   if (file == nullptr) return;
-  std::fputs(ConfigText(SoundFlag).c_str(), file);
+  char text[kConfigTextRoom];
+  std::fputs(ConfigText(SoundFlag, text), file);
   std::fclose(file);
 }

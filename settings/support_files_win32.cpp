@@ -1,7 +1,6 @@
 #include "support_files.h"
 
 #include <cstring>
-#include <string>
 
 #include "config_file.h"
 
@@ -35,11 +34,14 @@ bool MakeFileName(const char* prefix, const char* extension, char (&path)[MAX_PA
   return true;
 }
 
-void RunTune(const char* path) {
+void RunTune(const char (&path)[MAX_PATH]) {
   if (SoundFlag != 1 || !IsWrittenPath(path)) return;
   // Quoted, so that a folder name with a space cannot start another program.
-  const std::string command = std::string("\"") + path + "\"";
-  WinExec(command.c_str(), SW_HIDE);
+  char command[1 + MAX_PATH + 1];
+  command[0] = '"';
+  lstrcpyA(command + 1, path);
+  lstrcatA(command, "\"");
+  WinExec(command, SW_HIDE);
 }
 
 // Deletes the file `path` names and its placeholder, leaving the placeholder's name in `path`.

@@ -61,8 +61,9 @@ TEST(ConfigFuzzTest, AnyBytesGiveASoundFlag) {
 TEST(ConfigFuzzTest, MangledWrittenFiles) {
   std::mt19937 random(15);
   std::uniform_int_distribution<int> anyByte(0, 255);
+  char text[kConfigTextRoom];
   for (int i = 0; i < 20000; ++i) {
-    std::string file = ConfigText(i % 2);
+    std::string file = ConfigText(i % 2, text);
     std::uniform_int_distribution<std::size_t> at(0, file.size() - 1);
     switch (i % 3) {
       case 0:

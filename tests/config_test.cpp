@@ -64,9 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(ConfigWriterTest, OneEntry) {
-  EXPECT_EQ(ConfigText(1), "\n[SOUND] 1\n\n");
-  EXPECT_EQ(ConfigText(0), "\n[SOUND] 0\n\n");
-  for (int flag : {0, 1}) EXPECT_EQ(SoundAfterReading(ConfigText(flag), 1 - flag), flag);
+  char text[kConfigTextRoom];
+  EXPECT_STREQ(ConfigText(1, text), "\n[SOUND] 1\n\n");
+  EXPECT_STREQ(ConfigText(0, text), "\n[SOUND] 0\n\n");
+  for (int flag : {0, 1}) EXPECT_EQ(SoundAfterReading(ConfigText(flag, text), 1 - flag), flag);
 }
 
 }  // namespace
