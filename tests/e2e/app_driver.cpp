@@ -5,9 +5,9 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
+const char kStatwarden[] = SW_STATWARDEN_EXE;
 
-const char kProgram[] = SW_STATWARDEN_EXE;
+namespace {
 
 struct OwnedDialogSearch {
   HWND owner;
@@ -63,14 +63,15 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-bool AppDriver::Start(const std::string& startFolder, const std::string& tempFolder) {
+bool AppDriver::Start(const std::string& startFolder, const std::string& tempFolder,
+                      const char* program) {
   // The program inherits the temporary folder; this process keeps its own.
   const EnvironmentVariable tmp("TMP", tempFolder);
   const EnvironmentVariable temp("TEMP", tempFolder);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  std::string commandLine = std::string("\"") + kProgram + "\"";
-  if (!CreateProcessA(kProgram, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  std::string commandLine = std::string("\"") + program + "\"";
+  if (!CreateProcessA(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       startFolder.c_str(), &startup, &process_)) {
     return false;
   }
@@ -181,6 +182,14 @@ std::string Narrow(const std::wstring& wide) {
       WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
                           static_cast<int>(text.size()), nullptr, nullptr)));
   return text;
+}
+
+std::wstring Widen(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), wide.data(),
+                          static_cast<int>(wide.size()))));
+  return wide;
 }
 
 std::string WindowText(HWND window) {

@@ -18,11 +18,15 @@ inline std::ostream& operator<<(std::ostream& out, const MessageBoxSeen& box) {
   return out << '"' << box.text << "\" / \"" << box.caption << '"';
 }
 
+// The statwarden.exe of this build.
+extern const char kStatwarden[];
+
 class AppDriver {
  public:
-  // Starts the program in `startFolder` with `tempFolder` as its temporary folder and waits for
-  // its main window; false when it does not show within a few seconds.
-  bool Start(const std::string& startFolder, const std::string& tempFolder);
+  // Starts `program` in `startFolder` with `tempFolder` as its temporary folder and waits for its
+  // main window; false when it does not show within a few seconds.
+  bool Start(const std::string& startFolder, const std::string& tempFolder,
+             const char* program = kStatwarden);
   ~AppDriver();
 
   HWND window() const { return window_; }
@@ -65,6 +69,8 @@ std::string WindowText(HWND window);
 
 // Text read across processes comes wide: reading ANSI text that way is unreliable under Wine.
 std::string Narrow(const std::wstring& wide);
+// ANSI text made wide, for the file functions that take any name and paths of any length.
+std::wstring Widen(const std::string& text);
 
 // Waits until `window` is hidden or gone; false when it still shows after `milliseconds`.
 bool WaitUntilHidden(HWND window, DWORD milliseconds = 5000);

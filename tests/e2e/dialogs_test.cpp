@@ -4,10 +4,6 @@
 
 namespace {
 
-constexpr char kSoundCaption[] = "Config Statwarden";
-constexpr int kSoundOn = 102;
-constexpr int kSoundOff = 103;
-
 bool Checked(HWND dialog, int button) {
   return SendDlgItemMessageA(dialog, button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -50,11 +46,6 @@ TEST_F(AboutBoxTest, ClosesEveryWay) {
   ExpectNothingShows();
   EXPECT_EQ(app_.Title(), "Statwarden");
   EXPECT_EQ(app_.CloseByCloseBox(), 0u);
-}
-
-HWND OpenSoundSettings(const AppDriver& app) {
-  app.Command(kSoundSettings);
-  return app.WaitForDialog(kSoundCaption);
 }
 
 struct Preset {

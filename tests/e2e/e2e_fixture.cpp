@@ -3,23 +3,36 @@
 #include <algorithm>
 #include <fstream>
 
-namespace {
-
 std::string DriverTemp() {
   char folder[MAX_PATH];
   return std::string(folder, GetTempPathA(MAX_PATH, folder));
 }
 
+namespace {
+
+// `folder` in the "\\?\" form, which takes paths of any length.
+void RemoveLongTree(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  for (const std::wstring& name : names) {
+    const std::wstring path = folder + L"\\" + name;
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileW(path.c_str())) RemoveLongTree(path);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
 }  // namespace
 
-void RemoveTree(const std::string& folder) {
-  for (const std::string& name : FilesIn(folder)) {
-    const std::string path = folder + "\\" + name;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!DeleteFileA(path.c_str())) RemoveTree(path);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
+void RemoveTree(const std::string& folder) { RemoveLongTree(L"\\\\?\\" + Widen(folder)); }
 
 void SetModified(const std::string& path, WORD year, WORD month, WORD day, WORD hour) {
   SYSTEMTIME local{};
@@ -58,6 +71,12 @@ const std::vector<std::string> kRiggedLines = {"Build time change:-", "catapult\
 
 const MessageBoxSeen kDiscrepancies{"Warning - unit discrepancies found", "Statwarden"};
 const MessageBoxSeen kClean{"No unit specials found", "Statwarden"};
+const MessageBoxSeen kFileInputError{"File input error", "AnalysePud"};
+
+HWND OpenSoundSettings(const AppDriver& app) {
+  app.Command(kSoundSettings);
+  return app.WaitForDialog(kSoundCaption);
+}
 
 void AppTest::SetUp() {
   // A parameterised test's name holds a '/', a folder separator here.

@@ -21,7 +21,17 @@ constexpr WORD kScan = 220;
 constexpr WORD kAutoscan = 230;
 
 constexpr char kAboutCaption[] = "About Statwarden";
+constexpr char kSoundCaption[] = "Config Statwarden";
 
+// The sound settings dialog's radio buttons.
+constexpr int kSoundOn = 102;
+constexpr int kSoundOff = 103;
+
+// The test program's own temporary folder, which holds each test's folders.
+std::string DriverTemp();
+
+// Removes `folder` with everything in it, whatever the length of their paths and the characters of
+// their names.
 void RemoveTree(const std::string& folder);
 
 // Sets the last-write time of a file or folder to a local date and time.
@@ -36,6 +46,7 @@ extern const std::vector<std::string> kRiggedLines;
 
 extern const MessageBoxSeen kDiscrepancies;
 extern const MessageBoxSeen kClean;
+extern const MessageBoxSeen kFileInputError;
 
 // What one command showed: its message box and the tunes that ran meanwhile.
 struct Outcome {
@@ -43,6 +54,9 @@ struct Outcome {
   bool alarm = false;
   bool happy = false;
 };
+
+// Sends the sound settings command and waits for the dialog; null when none came.
+HWND OpenSoundSettings(const AppDriver& app);
 
 class AppTest : public testing::Test {
  protected:

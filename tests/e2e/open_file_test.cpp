@@ -1,20 +1,10 @@
 #include "e2e_fixture.h"
+#include "open_dialog.h"
 
 namespace {
 
-constexpr char kOpenCaption[] = "Open";
-// The open-file dialog's file-name field (an Edit inside a ComboBox inside a ComboBoxEx32, all
-// with this identifier) and its file-type list.
-constexpr int kFileNameId = 0x47C;
+// The open-file dialog's file-type list.
 constexpr int kFileTypeId = 0x470;
-
-const MessageBoxSeen kFileInputError{"File input error", "AnalysePud"};
-
-HWND FileNameField(HWND dialog) {
-  HWND field = dialog;
-  for (int depth = 0; depth < 3; ++depth) field = GetDlgItem(field, kFileNameId);
-  return field;
-}
 
 // An Edit's text from another process: asked for, as GetWindowText does not.
 std::string FieldText(HWND dialog) {
@@ -24,18 +14,6 @@ std::string FieldText(HWND dialog) {
   SendMessageW(field, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
   return Narrow(text);
-}
-
-// Types `text` as the file name and presses Open.
-void Enter(HWND dialog, const std::string& text) {
-  SendMessageA(FileNameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
-
-// Types `text` as the file name and presses Open; true once the dialog has gone.
-bool Choose(HWND dialog, const std::string& text) {
-  Enter(dialog, text);
-  return WaitUntilHidden(dialog);
 }
 
 // The chosen entry of the file-type list.
@@ -65,13 +43,6 @@ class OpenFileTest : public AppTest {
     CreateDirectoryA(far_.c_str(), nullptr);
   }
 
-  HWND OpenDialog() const {
-    app_.Command(kOpen);
-    HWND dialog = app_.WaitForDialog(kOpenCaption);
-    AwaitPosted(dialog);
-    return dialog;
-  }
-
   // A clean map in the other folder, newer than any in the start folder.
   std::string AddFarMap() const {
     const std::string path = far_ + "\\far away.pud";
@@ -88,7 +59,7 @@ TEST_F(OpenFileTest, MapInAnotherFolder) {
   AddFarMap();
   StartApp();
   ASSERT_EQ(Run(kScan).box, kDiscrepancies);
-  HWND dialog = OpenDialog();
+  HWND dialog = OpenDialog(app_);
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(GoTo(dialog, far_));
   ASSERT_TRUE(Choose(dialog, "far away.pud"));
@@ -133,7 +104,7 @@ TEST_F(OpenFileTest, CancelChangesNothing) {
   AddFarMap();
   StartApp();
   ASSERT_EQ(Run(kScan).box, kDiscrepancies);
-  HWND dialog = OpenDialog();
+  HWND dialog = OpenDialog(app_);
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(GoTo(dialog, far_));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -153,7 +124,7 @@ TEST_F(OpenFileTest, MissingFileIsReported) {
   AddMap("rigged.pud", Rigged(), 1);
   StartApp();
   ASSERT_EQ(Run(kScan).box, kDiscrepancies);
-  HWND dialog = OpenDialog();
+  HWND dialog = OpenDialog(app_);
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(GoTo(dialog, far_));
   ASSERT_TRUE(Choose(dialog, "missing.pud"));
@@ -173,7 +144,7 @@ TEST_F(OpenFileTest, AutoscanAfterwardsWatchesTheStartFolder) {
   AddMap("clean.pud", SamplePud{}, 1);
   AddFarMap();
   StartApp();
-  HWND dialog = OpenDialog();
+  HWND dialog = OpenDialog(app_);
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(GoTo(dialog, far_));
   ASSERT_TRUE(Choose(dialog, "far away.pud"));

@@ -76,7 +76,7 @@ TEST_F(ScanTest, UnreadableMapIsReportedAndTheProgramGoesOn) {
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   StartApp();
   Outcome outcome = Run(kScan);
-  EXPECT_EQ(outcome.box, (MessageBoxSeen{"File input error", "AnalysePud"}));
+  EXPECT_EQ(outcome.box, kFileInputError);
   EXPECT_FALSE(outcome.alarm || outcome.happy);
   EXPECT_EQ(app_.DismissMessageBox(1000).text, "");
   EXPECT_EQ(app_.Title(), "Statwarden: downloading.pud");
