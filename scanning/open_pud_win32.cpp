@@ -10,7 +10,8 @@
 
 namespace {
 
-char PudFileName[256];
+// Room for any path the dialog can give.
+char PudFileName[MAX_PATH];
 char PudFileTitle[kPudNameLength + 1];
 char InitialDir[256];
 

@@ -38,9 +38,13 @@ bool ForEachPud(const char* folder, PudVisitor& visitor) {
   do {
     if (!IsListedPud(found.dwFileAttributes)) continue;
     PudEntry entry;
-    // Only a name in a multibyte code page can pass the limit; it is passed over, as the window
-    // holds map names of at most kPudNameLength bytes.
-    if (!SetPudName(entry, found.cFileName)) continue;
+    // A name the ANSI code page cannot spell comes back with '?', which no file name holds, and a
+    // name in a multibyte code page may pass kPudNameLength bytes: such a map goes by its short
+    // name, which opens it all the same.
+    const bool longNameUsable =
+        std::strchr(found.cFileName, '?') == nullptr && SetPudName(entry, found.cFileName);
+    if (!longNameUsable && !SetPudName(entry, found.cAlternateFileName)) continue;
+    if (entry.name[0] == '\0') continue;
     entry.size = static_cast<std::int32_t>(found.nFileSizeLow);
     entry.attributes = found.dwFileAttributes;
     FILETIME local;
