@@ -1,83 +1,159 @@
 #include "pud_unit_data.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <climits>
 #include <cstring>
 
 namespace {
 
-// The offsets below hold for a map whose sections before the unit data stand in the usual order
-// with the optional ERAX section (10 bytes) present; without it everything lies 10 bytes earlier.
-constexpr std::size_t kEraxTagOffset = 108;
+constexpr std::size_t kHeaderBytes = 8;  // tag, then the data's length
+
+// Where the unit data stands in a file that does not walk: offsets that hold for a map whose
+// sections before it stand in the usual order with the optional ERAX section (10 bytes) present;
+// without it everything lies 10 bytes earlier.
+constexpr std::uint64_t kEraxTagOffset = 108;
 constexpr char kEraxTag[4] = {'E', 'R', 'A', 'X'};
-constexpr std::size_t kWithoutErax = 10;
-constexpr std::size_t kDefaultDataFlagOffset = 138;
+constexpr std::uint64_t kUnitDataWithErax = 138;
+constexpr std::uint64_t kUnitDataWithoutErax = 128;
+
+bool HasTag(const unsigned char* header, const char (&tag)[5]) {
+  return std::memcmp(header, tag, 4) == 0;
+}
+
+void Keep(SectionList& list, const PudSection& section) {
+  if (list.count < kSectionsKept) {
+    list.kept[list.count++] = section;
+  } else {
+    list.more = true;
+  }
+}
 
 struct ArrayRead {
-  std::size_t offset;
+  std::uint64_t position;  // within the unit data
   void* destination;
   std::size_t bytes;
 };
 
-// Every byte the reader takes lies before this offset: piercing damage, the array furthest in,
-// ends at 4345.
-constexpr std::size_t kBytesUsed = 4346;
-
-// The bytes the reader takes are fetched with one read; each seek-and-read of the steps then copies
-// from them, storing what the file holds at that place and leaving the rest of its destination as
-// it was.
-class FileStart {
- public:
-  explicit FileStart(std::FILE* file) {
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    size_ = std::fread(bytes_, 1, sizeof bytes_, file);
-  }
-
-  void Read(std::size_t offset, void* destination, std::size_t count) const {
-    if (offset >= size_) return;
-    std::memcpy(destination, bytes_ + offset, std::min(count, size_ - offset));
-  }
-
- private:
-  unsigned char bytes_[kBytesUsed];
-  std::size_t size_ = 0;
-};
-
 }  // namespace
 
-ReadOutcome ReadPudUnitData(const char* pudName, PudUnitData& data) {
-  std::FILE* file = std::fopen(pudName, "rb");
-  if (file == nullptr) return ReadOutcome::OpenFailed;
-  const FileStart start(file);
+PudFile::PudFile(const char* pudName) : file_(std::fopen(pudName, "rb")) {
+  if (file_ == nullptr) return;
+  // The stream's own buffer would only copy the bytes once more.
+  std::setvbuf(file_, nullptr, _IONBF, 0);
+  start_.size = std::fread(start_.bytes, 1, sizeof start_.bytes, file_);
   // A stream that opened but cannot be read (a directory, a device error) is no map at all.
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return ReadOutcome::OpenFailed;
+  if (std::ferror(file_) != 0) {
+    std::fclose(file_);
+    file_ = nullptr;
+    return;
+  }
+  if (start_.size < sizeof start_.bytes) end_ = start_.size;
+  Walk();
+}
 
-  // A file too short for the probe or the flag leaves these zero: no "ERAX", flag clear.
-  char probe[4] = {};
+PudFile::~PudFile() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+void PudFile::Read(const PudSection& section, std::uint64_t at, void* destination,
+                   std::size_t count) {
+  if (at >= section.length) return;
+  Copy(section.offset + at, static_cast<unsigned char*>(destination),
+       static_cast<std::size_t>(std::min<std::uint64_t>(count, section.length - at)));
+}
+
+void PudFile::Walk() {
+  unsigned char header[kHeaderBytes];
+  if (Copy(0, header, sizeof header) < sizeof header || !HasTag(header, "TYPE")) {
+    UseFixedOffsets();
+    return;
+  }
+  std::uint64_t at = 0;
+  for (;;) {
+    const std::size_t got = Copy(at, header, sizeof header);
+    if (got < sizeof header) {
+      // No whole header here. Once unit data has been found the walk is done, whatever follows;
+      // before, the file must end exactly here, or it is no list of sections.
+      if (unitData_.count == 0 && (got != 0 || !EndsAt(at))) UseFixedOffsets();
+      return;
+    }
+    const std::uint32_t length =
+        static_cast<std::uint32_t>(header[4]) | static_cast<std::uint32_t>(header[5]) << 8 |
+        static_cast<std::uint32_t>(header[6]) << 16 | static_cast<std::uint32_t>(header[7]) << 24;
+    const PudSection section{at + sizeof header, length};
+    if (HasTag(header, "UDTA")) Keep(unitData_, section);
+    if (HasTag(header, "UGRD")) Keep(upgrades_, section);
+    at = section.offset + section.length;
+  }
+}
+
+void PudFile::UseFixedOffsets() {
+  // A file too short for the probe leaves it zero: no "ERAX".
+  char probe[sizeof kEraxTag] = {};
+  Copy(kEraxTagOffset, reinterpret_cast<unsigned char*>(probe), sizeof probe);
+  const std::uint64_t offset =
+      std::memcmp(probe, kEraxTag, sizeof probe) == 0 ? kUnitDataWithErax : kUnitDataWithoutErax;
+  unitData_ = {};
+  unitData_.count = 1;
+  unitData_.kept[0] = {offset, UINT64_MAX - offset};
+  upgrades_ = {};
+}
+
+// Called where no byte could be read: the file ends exactly there when the byte before it exists.
+bool PudFile::EndsAt(std::uint64_t offset) {
+  unsigned char last = 0;
+  return offset > 0 && Copy(offset - 1, &last, 1) == 1;
+}
+
+std::size_t PudFile::Copy(std::uint64_t offset, unsigned char* destination, std::size_t count) {
+  const auto holds = [](const Window& window, std::uint64_t at) {
+    return at >= window.offset && at - window.offset < window.size;
+  };
+  std::size_t copied = 0;
+  while (copied < count && offset + copied < end_) {
+    const std::uint64_t at = offset + copied;
+    if (!holds(start_, at) && !holds(fetched_, at)) {
+      Fetch(at);
+      if (fetched_.size == 0) break;
+    }
+    const Window& window = holds(start_, at) ? start_ : fetched_;
+    const auto skip = static_cast<std::size_t>(at - window.offset);
+    const std::size_t part = std::min(count - copied, window.size - skip);
+    std::memcpy(destination + copied, window.bytes + skip, part);
+    copied += part;
+  }
+  return copied;
+}
+
+void PudFile::Fetch(std::uint64_t offset) {
+  fetched_.offset = offset;
+  fetched_.size = 0;
+  if (offset > LONG_MAX || std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) return;
+  fetched_.size = std::fread(fetched_.bytes, 1, sizeof fetched_.bytes, file_);
+  // A short read met the end: nothing lies at or beyond it.
+  if (fetched_.size < sizeof fetched_.bytes) end_ = std::min(end_, offset + fetched_.size);
+}
+
+ReadOutcome ReadPudUnitData(PudFile& file, const PudSection& section, PudUnitData& data) {
+  // The low byte of the section's first 16-bit word; a section too short for it leaves it clear.
   unsigned char defaultDataFlag = 0;
-
-  start.Read(kEraxTagOffset, probe, sizeof probe);
-  const std::size_t correction = std::memcmp(probe, kEraxTag, sizeof probe) == 0 ? 0 : kWithoutErax;
-
-  start.Read(kDefaultDataFlagOffset - correction, &defaultDataFlag, 1);
+  file.Read(section, 0, &defaultDataFlag, 1);
   if (defaultDataFlag != 0) return ReadOutcome::DefaultDataSet;
 
   data = PudUnitData{};
   // Hit points are read as raw bytes, low byte first, and assembled below.
   std::array<unsigned char, 2 * kUnitTypes> hitPointBytes{};
   const ArrayRead reads[] = {
-      {2146, data.BuildTime.data(), data.BuildTime.size()},
-      {4126, data.BasicAttack.data(), data.BasicAttack.size()},
-      {4236, data.PiercingDamage.data(), data.PiercingDamage.size()},
-      {2256, data.GoldCost.data(), data.GoldCost.size()},
-      {2366, data.WoodCost.data(), data.WoodCost.size()},
-      {2476, data.OilCost.data(), data.OilCost.size()},
-      {1816, hitPointBytes.data(), hitPointBytes.size()},
+      {2008, data.BuildTime.data(), data.BuildTime.size()},
+      {3988, data.BasicAttack.data(), data.BasicAttack.size()},
+      {4098, data.PiercingDamage.data(), data.PiercingDamage.size()},
+      {2118, data.GoldCost.data(), data.GoldCost.size()},
+      {2228, data.WoodCost.data(), data.WoodCost.size()},
+      {2338, data.OilCost.data(), data.OilCost.size()},
+      {1678, hitPointBytes.data(), hitPointBytes.size()},
   };
   for (const ArrayRead& read : reads) {
-    start.Read(read.offset - correction, read.destination, read.bytes);
+    file.Read(section, read.position, read.destination, read.bytes);
   }
   for (std::size_t i = 0; i < data.HitPoints.size(); ++i) {
     data.HitPoints[i] =

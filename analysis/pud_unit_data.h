@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 // The seven statistics, in the order they are compared and reported.
 enum class Statistic {
@@ -54,7 +55,76 @@ enum class ReadOutcome {
   OpenFailed,      // the file could not be opened or read
 };
 
-// Reads the unit statistics of the map file `pudName` (bare names resolve against the current
-// directory). Every read starts from zeroed arrays, so whatever a short file does not supply
+// Where the data of one section lies in the file, and how many bytes its header gives it.
+struct PudSection {
+  std::uint64_t offset;
+  std::uint64_t length;
+};
+
+// The sections of one tag that the walk met, in file order. A map has one of each; the first few
+// are kept, and a file with more than that is not what any map editor writes: its checks take it
+// as changed (it is never reported clean).
+inline constexpr int kSectionsKept = 4;
+
+struct SectionList {
+  int count = 0;      // sections kept
+  bool more = false;  // the walk met more than kSectionsKept
+  PudSection kept[kSectionsKept]{};
+};
+
+// A map's bytes are fetched this many at a time. The first read holds the whole walk of the usual
+// layout up to the unit data and its seven arrays (piercing damage, the furthest in, ends at
+// 4345), and all of a small map; later reads come as the walk or a reader asks for them.
+inline constexpr std::size_t kReadBytes = 16384;
+
+// An open map file. Opening walks its sections (4-byte tag, 32-bit little-endian length, data)
+// from offset 0 to find the unit data (UDTA) and the upgrades (UGRD) wherever they stand. Once
+// UDTA has been met nothing that follows undoes it: the walk ends where no whole header can be
+// read. A walk that ends exactly at the end of the file without meeting UDTA finds no unit data
+// (the map uses the game's own). A file that does not walk as sections (no TYPE section at 0, or
+// before any UDTA a length running past the end or a header cut short) has its unit data at the
+// fixed offsets of the usual layout: 138, or 128 when no "ERAX" tag stands at 108, reaching to
+// the end of the file; no upgrades are found in it.
+class PudFile {
+ public:
+  // Bare names resolve against the current directory.
+  explicit PudFile(const char* pudName);
+  ~PudFile();
+  PudFile(const PudFile&) = delete;
+  PudFile& operator=(const PudFile&) = delete;
+
+  // False when the file could not be opened or read; it then has no sections.
+  bool IsOpen() const { return file_ != nullptr; }
+  const SectionList& UnitData() const { return unitData_; }
+  const SectionList& Upgrades() const { return upgrades_; }
+
+  // Copies bytes [at, at + count) of the section's data to `destination`, leaving the bytes that
+  // neither the section nor the file holds as they were.
+  void Read(const PudSection& section, std::uint64_t at, void* destination, std::size_t count);
+
+ private:
+  // A run of the file's bytes in memory.
+  struct Window {
+    std::uint64_t offset = 0;
+    std::size_t size = 0;
+    unsigned char bytes[kReadBytes];
+  };
+
+  void Walk();
+  void UseFixedOffsets();
+  bool EndsAt(std::uint64_t offset);
+  std::size_t Copy(std::uint64_t offset, unsigned char* destination, std::size_t count);
+  void Fetch(std::uint64_t offset);
+
+  std::FILE* file_ = nullptr;
+  std::uint64_t end_ = UINT64_MAX;  // no byte lies at or after it: the size, once a read met it
+  Window start_;                    // the first bytes of the file
+  Window fetched_;                  // the bytes last fetched after them
+  SectionList unitData_;
+  SectionList upgrades_;
+};
+
+// Reads the default-data flag of one unit-data section and, when it is clear, the seven arrays.
+// Every read starts from zeroed arrays, so whatever the section or the file does not supply
 // reads as 0, never as a value left over from an earlier map.
-ReadOutcome ReadPudUnitData(const char* pudName, PudUnitData& data);
+ReadOutcome ReadPudUnitData(PudFile& file, const PudSection& section, PudUnitData& data);

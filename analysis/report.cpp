@@ -44,42 +44,70 @@ void AddReportLine(const char* name, unsigned standard, unsigned mapValue, Repor
   sink.AddLine(std::string_view(line, static_cast<std::size_t>(end - line)));
 }
 
+void ReportLines::AddDifference(const Difference& difference) {
+  if (difference.unitData != unitData_ || difference.statistic != statistic_) {
+    const StatisticReport& report = ReportOf(difference.statistic);
+    if (report.spaced) sink_.AddLine(kSpacerLine);
+    sink_.AddLine(report.title);
+    unitData_ = difference.unitData;
+    statistic_ = difference.statistic;
+  }
+  AddReportLine(difference.name, difference.standard, difference.mapValue, sink_);
+}
+
 namespace {
 
 template <typename Values>
-bool CompareSection(const StatisticReport& report, const Values& values, ReportSink& sink) {
-  bool sectionStarted = false;
+bool CompareSection(const StatisticReport& report, const Values& values, int unitData,
+                    DifferenceSink& sink) {
+  bool found = false;
   WalkStandardTable(report.statistic, [&](int row, const StandardRow& standard) {
     const unsigned mapValue = values[static_cast<std::size_t>(row)];
     if (mapValue == standard.value || !IsReportable(standard.name)) return;
-    if (!sectionStarted) {
-      if (report.spaced) sink.AddLine(kSpacerLine);
-      sink.AddLine(report.title);
-      sectionStarted = true;
-    }
-    AddReportLine(standard.name, standard.value * report.scale, mapValue * report.scale, sink);
+    sink.AddDifference({unitData, report.statistic, row, standard.name,
+                        standard.value * report.scale, mapValue * report.scale});
+    found = true;
   });
-  return sectionStarted;
+  return found;
 }
 
 }  // namespace
 
-bool CompareStat(Statistic statistic, const PudUnitData& data, ReportSink& sink) {
+bool CompareStat(Statistic statistic, const PudUnitData& data, int unitData, DifferenceSink& sink) {
   const StatisticReport& report = ReportOf(statistic);
-  if (statistic == Statistic::HitPoints) return CompareSection(report, data.HitPoints, sink);
-  return CompareSection(report, data.*kByteArrays[static_cast<std::size_t>(statistic)], sink);
+  if (statistic == Statistic::HitPoints) {
+    return CompareSection(report, data.HitPoints, unitData, sink);
+  }
+  return CompareSection(report, data.*kByteArrays[static_cast<std::size_t>(statistic)], unitData,
+                        sink);
+}
+
+Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink) {
+  const SectionList& sections = file.UnitData();
+  bool compared = false;
+  bool discrepancies = false;
+  for (int section = 0; section < sections.count; ++section) {
+    PudUnitData data;
+    if (ReadPudUnitData(file, sections.kept[section], data) != ReadOutcome::UnitDataRead) continue;
+    compared = true;
+    for (Statistic statistic : kStatistics) {
+      discrepancies = CompareStat(statistic, data, section, sink) || discrepancies;
+    }
+  }
+  // Sections past those kept are not read; a map carrying so many is taken as changed.
+  if (sections.more) compared = discrepancies = true;
+  return {compared ? ReadOutcome::UnitDataRead : ReadOutcome::DefaultDataSet, discrepancies};
+}
+
+Analysis AnalysePud(const char* pudName, DifferenceSink& sink) {
+  PudFile file(pudName);
+  if (!file.IsOpen()) return {ReadOutcome::OpenFailed, false};
+  return AnalyseUnitData(file, sink);
 }
 
 Analysis AnalysePud(const char* pudName, ReportSink& sink) {
-  PudUnitData data;
-  const ReadOutcome outcome = ReadPudUnitData(pudName, data);
-  bool discrepancies = false;
-  if (outcome == ReadOutcome::UnitDataRead) {
-    for (Statistic statistic : kStatistics) {
-      discrepancies = CompareStat(statistic, data, sink) || discrepancies;
-    }
-  }
-  return {outcome, discrepancies};
+  ReportLines lines(sink);
+  return AnalysePud(pudName, lines);
 }
 
 const char* VerdictText(bool discrepancies) {

@@ -15,8 +15,28 @@ inline constexpr std::size_t kValueDigits = std::numeric_limits<unsigned>::digit
 // field, at most three tabs, two values and the tab between them.
 inline constexpr std::size_t kMaxReportLine = kNameField + 3 + kValueDigits + 1 + kValueDigits;
 
-// Where the report goes, one line at a time, each at most kMaxReportLine characters; the
-// analysis writes nowhere else.
+// One unit whose statistic differs from the standard, with both values as the report shows them
+// (costs in full).
+struct Difference {
+  int unitData;  // which unit-data section of the map, 0 for the first
+  Statistic statistic;
+  int unit;
+  const char* name;  // the standard table's name, exactly as stored
+  unsigned standard;
+  unsigned mapValue;
+};
+
+// Where the comparisons hand their findings, in report order: unit-data section by section,
+// statistic by statistic, unit by unit.
+class DifferenceSink {
+ public:
+  virtual void AddDifference(const Difference& difference) = 0;
+
+ protected:
+  ~DifferenceSink() = default;
+};
+
+// Where the report's lines go, one at a time, each at most kMaxReportLine characters.
 class ReportSink {
  public:
   virtual void AddLine(std::string_view line) = 0;
@@ -43,15 +63,37 @@ inline constexpr std::string_view kSpacerLine = " ";
 // the map's value.
 void AddReportLine(const char* name, unsigned standard, unsigned mapValue, ReportSink& sink);
 
-// Writes the section of one statistic (nothing when nothing differs); true when it wrote any.
-bool CompareStat(Statistic statistic, const PudUnitData& data, ReportSink& sink);
+// The report's lines for the differences handed to it: the title of a statistic (after the
+// spacer line where it has one) before its first difference of each unit-data section, then a
+// line for each difference.
+class ReportLines final : public DifferenceSink {
+ public:
+  explicit ReportLines(ReportSink& sink) : sink_(sink) {}
+  void AddDifference(const Difference& difference) override;
 
-struct Analysis {
-  ReadOutcome outcome;
-  bool discrepancies;  // at least one difference line was written
+ private:
+  ReportSink& sink_;
+  int unitData_ = -1;
+  Statistic statistic_ = Statistic::BuildTime;
 };
 
-// Reads the map named `pudName` and reports every difference from the standard tables.
+// Compares one statistic of the unit-data section `unitData`; true when anything differs.
+bool CompareStat(Statistic statistic, const PudUnitData& data, int unitData, DifferenceSink& sink);
+
+struct Analysis {
+  // DefaultDataSet when the map has no unit data of its own to compare: none, or only sections
+  // with the default-data flag set.
+  ReadOutcome outcome;
+  bool discrepancies;  // at least one difference was found
+};
+
+// The seven comparisons for each unit-data section of the map in turn. The map is clean only
+// when every section is; one with more sections than are kept is never clean.
+Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink);
+
+// Opens the map named `pudName` and analyses it.
+Analysis AnalysePud(const char* pudName, DifferenceSink& sink);
+// The same, writing the report's lines.
 Analysis AnalysePud(const char* pudName, ReportSink& sink);
 
 // The outcome as the program announces it.

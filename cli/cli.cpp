@@ -5,29 +5,34 @@
 #include "report.h"
 #include "start_dir.h"
 #include "statwarden_version.h"
+#include "thorough_check.h"
 #include "views.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: statwarden-cli [--raw | --json] MAP...\n"
-    "       statwarden-cli [--raw | --json] --latest [DIR]\n"
+    "Usage: statwarden-cli [--raw | --json | --all [--json]] MAP...\n"
+    "       statwarden-cli [--raw | --json | --all [--json]] --latest [DIR]\n"
     "\n"
     "Checks Warcraft II maps (*.pud) for unit statistics that differ from the game's\n"
     "standard values: build time, basic attack, piercing damage, gold, wood and oil\n"
     "cost, and hit points.\n"
     "\n"
+    "  --all          also compare every other field of the unit data (sight, range,\n"
+    "                armor, magic, missiles, flags...) and of the upgrades (time and\n"
+    "                costs...) with the game's standard data\n"
     "  --raw          the report lines exactly as the Statwarden window lists them\n"
     "  --json         one JSON array with an object per map\n"
     "  --latest [DIR] check the newest *.pud of DIR (default: the current directory)\n"
     "  --help         show this text\n"
     "  --version      show the version\n"
     "\n"
-    "Exit status: 0 when every map is clean, 1 when any map has discrepancies,\n"
-    "2 on any error.\n";
+    "Exit status: 0 when every map is clean, 1 when any map has discrepancies (with\n"
+    "--all: any field differs), 2 on any error.\n";
 
 struct Options {
   ViewKind view = ViewKind::Human;
+  bool all = false;  // every field, not only the seven statistics
   bool latest = false;
   std::vector<std::string> operands;  // maps, or the folder of --latest
 };
@@ -48,6 +53,8 @@ Parse ParseArguments(const std::vector<std::string>& arguments, Options& options
       return Parse::Version;
     } else if (argument == "--latest") {
       options.latest = true;
+    } else if (argument == "--all") {
+      options.all = true;
     } else if ((argument == "--raw" || argument == "--json") && !viewChosen) {
       options.view = argument == "--raw" ? ViewKind::Raw : ViewKind::Json;
       viewChosen = true;
@@ -55,6 +62,8 @@ Parse ParseArguments(const std::vector<std::string>& arguments, Options& options
       return Parse::Bad;
     }
   }
+  // The raw view is the window's report, which has no room for other fields.
+  if (options.all && options.view == ViewKind::Raw) return Parse::Bad;
   const std::size_t count = options.operands.size();
   return (options.latest ? count <= 1 : count >= 1) ? Parse::Run : Parse::Bad;
 }
@@ -99,12 +108,18 @@ int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutpu
   // The human view also names the map that --latest chose.
   const bool nameEachMap =
       options.operands.size() > 1 || (options.latest && options.view == ViewKind::Human);
-  const std::unique_ptr<MapView> view = MakeView(options.view, out, nameEachMap);
+  const std::unique_ptr<MapView> view = MakeView(options.view, out, nameEachMap, options.all);
   bool discrepancies = false;
   bool failed = false;
   for (const std::string& map : options.operands) {
     view->BeginMap(map);
-    const Analysis analysis = AnalysePud(map.c_str(), *view);
+    PudFile file(map.c_str());
+    Analysis analysis{ReadOutcome::OpenFailed, false};
+    if (file.IsOpen()) {
+      analysis = AnalyseUnitData(file, *view);
+      if (options.all)
+        analysis.discrepancies = CheckAllFields(file, *view) || analysis.discrepancies;
+    }
     view->EndMap(analysis);
     if (analysis.outcome == ReadOutcome::OpenFailed) {
       out.Flush();

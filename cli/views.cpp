@@ -3,30 +3,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <nlohmann/json.hpp>
-#include <vector>
+#include <optional>
 
 #include "pud_unit_data.h"
-#include "standard_tables.h"
 
 namespace {
-
-// The text between tab runs of a difference line: name, standard value, map value.
-std::vector<std::string_view> SplitAtTabs(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t start = 0;
-  while (start <= line.size()) {
-    const std::size_t tab = std::min(line.find('\t', start), line.size());
-    if (tab > start) fields.push_back(line.substr(start, tab - start));
-    start = tab + 1;
-  }
-  return fields;
-}
 
 std::string_view WithoutTrailingBlanks(std::string_view text) {
   return text.substr(0, text.find_last_not_of(' ') + 1);
 }
-
-bool IsDifferenceLine(std::string_view line) { return line.find('\t') != std::string_view::npos; }
 
 // Holds the text of one map until the map has been read.
 class BufferedView : public MapView {
@@ -45,18 +30,40 @@ class BufferedView : public MapView {
   std::string lines_;
 };
 
-// The report with its tabs expanded into columns under a heading.
+// The differences in columns under a heading: the seven statistics, then the other fields.
 class HumanView : public BufferedView {
  public:
   using BufferedView::BufferedView;
 
-  void AddLine(std::string_view line) override {
-    if (!IsDifferenceLine(line)) {
-      lines_.append(line == kSpacerLine ? std::string_view() : line).push_back('\n');
-      return;
+  void BeginMap(const std::string& file) override {
+    BufferedView::BeginMap(file);
+    statistic_.reset();
+    field_.reset();
+  }
+
+  void AddDifference(const Difference& difference) override {
+    const auto section = std::pair(difference.unitData, difference.statistic);
+    if (section != statistic_) {
+      const StatisticReport& report = ReportOf(difference.statistic);
+      if (report.spaced) lines_ += '\n';
+      lines_.append(report.title).push_back('\n');
+      statistic_ = section;
     }
-    const std::vector<std::string_view> fields = SplitAtTabs(line);
-    lines_ += Columns(fields[0], fields[1], fields[2]);
+    lines_ += Columns(difference.name, std::to_string(difference.standard),
+                      std::to_string(difference.mapValue));
+  }
+
+  void AddChange(const FieldChange& change) override {
+    const auto field = std::tuple(std::string_view(change.section), change.sectionIndex,
+                                  std::string_view(change.field));
+    if (field != field_) {
+      std::string title = change.field;
+      std::replace(title.begin(), title.end(), '_', ' ');
+      lines_.append(std::string_view(change.section) == "UDTA" ? "\nUnit " : "\nUpgrade ");
+      lines_.append(title).append(" change:-\n");
+      field_ = field;
+    }
+    lines_ += Columns(change.name, std::to_string(change.standard), std::to_string(change.map));
   }
 
   void EndMap(const Analysis& analysis) override {
@@ -80,15 +87,25 @@ class HumanView : public BufferedView {
     return std::string(row, std::min(static_cast<std::size_t>(length), sizeof row - 1));
   }
 
+  std::optional<std::pair<int, Statistic>> statistic_;
+  std::optional<std::tuple<std::string_view, int, std::string_view>> field_;
   int mapsShown_ = 0;
 };
 
 // The report lines exactly as the window's list receives them, then the outcome.
-class RawView : public BufferedView {
+class RawView : public BufferedView, private ReportSink {
  public:
   using BufferedView::BufferedView;
 
-  void AddLine(std::string_view line) override { lines_.append(line).push_back('\n'); }
+  void BeginMap(const std::string& file) override {
+    BufferedView::BeginMap(file);
+    report_.emplace(static_cast<ReportSink&>(*this));
+  }
+
+  void AddDifference(const Difference& difference) override { report_->AddDifference(difference); }
+
+  // The raw view is the window's report alone: the command line never asks it for more.
+  void AddChange(const FieldChange&) override {}
 
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;
@@ -97,6 +114,11 @@ class RawView : public BufferedView {
     out_.Write(VerdictText(analysis.discrepancies));
     out_.Write("\n");
   }
+
+ private:
+  void AddLine(std::string_view line) override { lines_.append(line).push_back('\n'); }
+
+  std::optional<ReportLines> report_;
 };
 
 // One JSON array with an object per map, written as each map is done.
@@ -104,34 +126,45 @@ class JsonView : public MapView {
   using Json = nlohmann::ordered_json;
 
  public:
-  explicit JsonView(TextOutput& out) : out_(out) {}
+  JsonView(TextOutput& out, bool allFields) : out_(out), allFields_(allFields) {}
 
   void BeginMap(const std::string& file) override {
     file_ = file;
     sections_ = Json::array();
-    section_ = nullptr;
+    changes_ = Json::array();
+    statistic_.reset();
   }
 
-  void AddLine(std::string_view line) override {
-    if (line == kSpacerLine) return;
-    if (!IsDifferenceLine(line)) {
-      StartSection(line);
-      return;
+  void AddDifference(const Difference& difference) override {
+    const auto section = std::pair(difference.unitData, difference.statistic);
+    if (section != statistic_) {
+      const StatisticReport& report = ReportOf(difference.statistic);
+      sections_.push_back(
+          {{"statistic", report.key}, {"title", report.title}, {"units", Json::array()}});
+      statistic_ = section;
     }
-    const std::vector<std::string_view> fields = SplitAtTabs(line);
-    const std::string_view name = WithoutTrailingBlanks(fields[0]);
-    (*section_)["units"].push_back({{"index", NextUnit(name)},
-                                    {"name", name},
-                                    {"standard", std::stoul(std::string(fields[1]))},
-                                    {"map", std::stoul(std::string(fields[2]))}});
+    sections_.back()["units"].push_back({{"index", difference.unit},
+                                         {"name", WithoutTrailingBlanks(difference.name)},
+                                         {"standard", difference.standard},
+                                         {"map", difference.mapValue}});
+  }
+
+  void AddChange(const FieldChange& change) override {
+    changes_.push_back({{"section", change.section},
+                        {"field", change.field},
+                        {"index", change.index},
+                        {"name", change.name},
+                        {"standard", change.standard},
+                        {"map", change.map}});
   }
 
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;
-    const Json map = {{"file", file_},
-                      {"verdict", analysis.discrepancies ? "discrepancies" : "clean"},
-                      {"defaultData", analysis.outcome == ReadOutcome::DefaultDataSet},
-                      {"sections", sections_}};
+    Json map = {{"file", file_},
+                {"verdict", analysis.discrepancies ? "discrepancies" : "clean"},
+                {"defaultData", analysis.outcome == ReadOutcome::DefaultDataSet},
+                {"sections", sections_}};
+    if (allFields_) map["changes"] = changes_;
     // File names need not be UTF-8; what is not shows as U+FFFD.
     out_.Write(mapsShown_++ == 0 ? "[\n" : ",\n");
     out_.Write(map.dump(2, ' ', false, Json::error_handler_t::replace));
@@ -140,48 +173,26 @@ class JsonView : public MapView {
   void Finish() override { out_.Write(mapsShown_ == 0 ? "[]\n" : "\n]\n"); }
 
  private:
-  void StartSection(std::string_view title) {
-    for (Statistic statistic : kStatistics) {
-      const StatisticReport& report = ReportOf(statistic);
-      if (title != report.title) continue;
-      sections_.push_back(
-          {{"statistic", report.key}, {"title", report.title}, {"units", Json::array()}});
-      section_ = &sections_.back();
-      statistic_ = statistic;
-      unitRow_ = 0;
-      return;
-    }
-  }
-
-  // Difference lines come in ascending unit order and no two reportable units share a name, so
-  // the unit of a line is the next reportable row of the section's table with that name.
-  int NextUnit(std::string_view name) {
-    for (; unitRow_ < kStandardRows; ++unitRow_) {
-      const char* rowName = StandardTableRow(statistic_, unitRow_).name;
-      if (IsReportable(rowName) && WithoutTrailingBlanks(rowName) == name) break;
-    }
-    return unitRow_++;
-  }
-
   TextOutput& out_;
+  const bool allFields_;
   std::string file_;
   Json sections_;
-  Json* section_ = nullptr;
-  Statistic statistic_ = Statistic::BuildTime;
-  int unitRow_ = 0;
+  Json changes_;
+  std::optional<std::pair<int, Statistic>> statistic_;
   int mapsShown_ = 0;
 };
 
 }  // namespace
 
-std::unique_ptr<MapView> MakeView(ViewKind kind, TextOutput& out, bool nameEachMap) {
+std::unique_ptr<MapView> MakeView(ViewKind kind, TextOutput& out, bool nameEachMap,
+                                  bool allFields) {
   switch (kind) {
     case ViewKind::Human:
       return std::make_unique<HumanView>(out, nameEachMap);
     case ViewKind::Raw:
       return std::make_unique<RawView>(out, nameEachMap);
     case ViewKind::Json:
-      return std::make_unique<JsonView>(out);
+      return std::make_unique<JsonView>(out, allFields);
   }
   return nullptr;
 }

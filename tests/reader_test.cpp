@@ -8,6 +8,13 @@
 
 namespace {
 
+// The first unit-data section of the map, as the report reads it.
+ReadOutcome ReadPudUnitData(const char* pudName, PudUnitData& data) {
+  PudFile file(pudName);
+  if (!file.IsOpen()) return ReadOutcome::OpenFailed;
+  return ::ReadPudUnitData(file, file.UnitData().kept[0], data);
+}
+
 // A file whose every byte tells its own offset, with `tag` at the ERAX position and a clear
 // default-data flag at both possible places.
 std::vector<std::uint8_t> PatternFile(std::size_t size, const char tag[4]) {

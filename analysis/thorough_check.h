@@ -1,0 +1,34 @@
+// The thorough check: every field of a map's unit data and upgrades, graphics aside, compared
+// with the game's standard data.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "pud_unit_data.h"
+
+// One field of one unit type or upgrade that differs from the standard.
+struct FieldChange {
+  const char* section;     // "UDTA" or "UGRD"
+  int sectionIndex;        // which section of that tag in the map, 0 for the first
+  const char* field;       // the column of the standard data tables
+  int index;               // the unit type or upgrade
+  std::string_view name;   // the report's name where its tables have one, else the data's
+  std::uint32_t standard;  // both as shown: unit costs in full, as in the report
+  std::uint32_t map;
+};
+
+// Where the changes go, in layout order (the unit data's sections in turn, then the upgrades'),
+// then by index.
+class ChangeSink {
+ public:
+  virtual void AddChange(const FieldChange& change) = 0;
+
+ protected:
+  ~ChangeSink() = default;
+};
+
+// Compares every field of each unit-data and upgrade section of the map; a section whose
+// default-data flag is set has no changes. True when any field differs, or when the map has
+// more sections of a kind than are kept.
+bool CheckAllFields(PudFile& file, ChangeSink& sink);

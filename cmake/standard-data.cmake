@@ -1,0 +1,104 @@
+# Turns the tables of the game's standard data into C++: cmake -DDATA=... -DOUTPUT=... -P
+# standard-data.cmake. DATA holds section-layout.tsv (where each field lies in its section),
+# standard-units.tsv and standard-upgrades.tsv (one row per unit type or upgrade, one column per
+# field); every field of the layout that has a column in the section's table is written out.
+cmake_minimum_required(VERSION 3.25)
+
+# The rows of a tab-separated file as a list, each row with its tabs. The one semicolon of the
+# tables, in the layout's free text, becomes a comma so that it cannot split a row.
+function(read_rows file variable)
+  file(READ "${file}" text)
+  string(REPLACE ";" "," text "${text}")
+  string(REGEX REPLACE "\n$" "" text "${text}")
+  string(REPLACE "\n" ";" rows "${text}")
+  set(${variable} "${rows}" PARENT_SCOPE)
+endfunction()
+
+function(cells row variable)
+  string(REPLACE "\t" ";" cells "${row}")
+  set(${variable} "${cells}" PARENT_SCOPE)
+endfunction()
+
+function(cell row column variable)
+  cells("${row}" cells)
+  list(GET cells ${column} value)
+  set(${variable} "${value}" PARENT_SCOPE)
+endfunction()
+
+read_rows("${DATA}/section-layout.tsv" layout)
+list(POP_FRONT layout)
+
+# Appends to `code` the arrays of one section and its StandardSection named `variable`.
+function(write_section tag table variable)
+  read_rows("${DATA}/${table}" rows)
+  list(POP_FRONT rows header)
+  cells("${header}" columns)
+  list(LENGTH rows elements)
+  set(arrays "")
+  set(fields "")
+  foreach(entry IN LISTS layout)
+    cells("${entry}" entry)
+    list(GET entry 0 section)
+    list(GET entry 1 field)
+    list(GET entry 2 offset)
+    if(NOT section STREQUAL tag)
+      continue()
+    endif()
+    if(field MATCHES "^\\(end")
+      set(size ${offset})
+      continue()
+    endif()
+    list(FIND columns "${field}" column)
+    if(column EQUAL -1)
+      continue()
+    endif()
+    list(GET entry 3 count)
+    list(GET entry 4 bytes)
+    set(values "")
+    math(EXPR last "${count} - 1")
+    foreach(index RANGE ${last})
+      list(GET rows ${index} row)
+      cell("${row}" ${column} value)
+      if(NOT value MATCHES "^[0-9]+$")
+        message(FATAL_ERROR "${table}: no ${field} for row ${index}")
+      endif()
+      list(APPEND values "${value}u")
+    endforeach()
+    list(JOIN values ", " values)
+    string(APPEND arrays "constexpr std::uint32_t k${tag}_${field}[] = {${values}};\n")
+    string(APPEND fields "    {\"${field}\", ${offset}, ${count}, ${bytes}, k${tag}_${field}},\n")
+  endforeach()
+  set(names "")
+  foreach(row IN LISTS rows)
+    cell("${row}" 1 name)
+    string(REPLACE "_" " " name "${name}")
+    list(APPEND names "\"${name}\"")
+  endforeach()
+  list(JOIN names ", " names)
+  set(arrays "${arrays}
+constexpr StandardField k${tag}Fields[] = {
+${fields}};
+
+constexpr const char* k${tag}Names[] = {${names}};
+")
+  set(internal "${internal}${arrays}" PARENT_SCOPE)
+  set(definitions "${definitions}
+const StandardSection ${variable} = {
+    \"${tag}\", ${size}, k${tag}Fields, std::size(k${tag}Fields), k${tag}Names, ${elements}};
+" PARENT_SCOPE)
+endfunction()
+
+set(internal "")
+set(definitions "")
+write_section(UDTA standard-units.tsv kStandardUnitData)
+write_section(UGRD standard-upgrades.tsv kStandardUpgrades)
+
+file(WRITE "${OUTPUT}" "// Made at build time from analysis/data by cmake/standard-data.cmake.
+#include <iterator>
+
+#include \"standard_data.h\"
+
+namespace {
+${internal}
+}  // namespace
+${definitions}")
