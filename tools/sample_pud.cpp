@@ -18,7 +18,7 @@ constexpr std::size_t kOilCostAt = 2338;
 constexpr std::size_t kBasicAttackAt = 3988;
 constexpr std::size_t kPiercingDamageAt = 4098;
 
-void AppendSection(std::vector<std::uint8_t>& file, const char tag[5],
+void AppendSection(std::vector<std::uint8_t>& file, const char* tag,
                    const std::vector<std::uint8_t>& data) {
   file.insert(file.end(), tag, tag + 4);
   const auto length = static_cast<std::uint32_t>(data.size());
@@ -31,6 +31,38 @@ std::vector<std::uint8_t> Text(const char* text, std::size_t size) {
   std::vector<std::uint8_t> bytes(size);
   std::memcpy(bytes.data(), text, std::min(size, std::strlen(text)));
   return bytes;
+}
+
+struct Section {
+  std::string tag;
+  std::vector<std::uint8_t> data;
+};
+
+std::vector<Section> Sections(const std::vector<std::uint8_t>& pud) {
+  std::vector<Section> sections;
+  for (std::size_t at = 0; at + 8 <= pud.size();) {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < 4; ++i) length |= std::size_t{pud[at + 4 + i]} << (8 * i);
+    const auto tag = pud.begin() + static_cast<std::ptrdiff_t>(at);
+    length = std::min(length, pud.size() - at - 8);
+    sections.push_back(
+        {std::string(tag, tag + 4),
+         std::vector<std::uint8_t>(tag + 8, tag + 8 + static_cast<std::ptrdiff_t>(length))});
+    at += 8 + length;
+  }
+  return sections;
+}
+
+std::vector<std::uint8_t> Join(const std::vector<Section>& sections) {
+  std::vector<std::uint8_t> pud;
+  for (const Section& section : sections) AppendSection(pud, section.tag.c_str(), section.data);
+  return pud;
+}
+
+// The first section with `tag`, or the end.
+std::vector<Section>::iterator Find(std::vector<Section>& sections, const char* tag) {
+  return std::find_if(sections.begin(), sections.end(),
+                      [&](const Section& section) { return tag != nullptr && section.tag == tag; });
 }
 
 template <typename Array>
@@ -93,4 +125,43 @@ bool WritePud(const std::string& path, const SamplePud& sample) {
   if (file == nullptr) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   return std::fclose(file) == 0 && written;
+}
+
+std::vector<std::uint8_t> SectionData(const std::vector<std::uint8_t>& pud, const char* tag) {
+  std::vector<Section> sections = Sections(pud);
+  const auto found = Find(sections, tag);
+  return found == sections.end() ? std::vector<std::uint8_t>() : found->data;
+}
+
+std::vector<std::uint8_t> MoveSection(const std::vector<std::uint8_t>& pud, const char* tag,
+                                      const char* before) {
+  std::vector<Section> sections = Sections(pud);
+  const auto found = Find(sections, tag);
+  if (found == sections.end()) return pud;
+  const Section moved = *found;
+  sections.erase(found);
+  sections.insert(Find(sections, before), moved);
+  return Join(sections);
+}
+
+std::vector<std::uint8_t> InsertSection(const std::vector<std::uint8_t>& pud, const char* tag,
+                                        const std::vector<std::uint8_t>& data, const char* before) {
+  std::vector<Section> sections = Sections(pud);
+  sections.insert(Find(sections, before), {tag, data});
+  return Join(sections);
+}
+
+std::vector<std::uint8_t> RemoveSection(const std::vector<std::uint8_t>& pud, const char* tag) {
+  std::vector<Section> sections = Sections(pud);
+  const auto found = Find(sections, tag);
+  if (found != sections.end()) sections.erase(found);
+  return Join(sections);
+}
+
+std::vector<std::uint8_t> ResizeSection(const std::vector<std::uint8_t>& pud, const char* tag,
+                                        std::size_t size) {
+  std::vector<Section> sections = Sections(pud);
+  const auto found = Find(sections, tag);
+  if (found != sections.end()) found->data.resize(size);
+  return Join(sections);
 }

@@ -23,3 +23,19 @@ void SetMapValue(PudUnitData& data, Statistic statistic, int unit, unsigned valu
 std::vector<std::uint8_t> BuildPud(const SamplePud& sample);
 
 bool WritePud(const std::string& path, const SamplePud& sample);
+
+// Maps laid out anew, for checking that no layout hides a map's unit data. Each takes the bytes of
+// a map that walks as sections (4-byte tag, 32-bit little-endian length, data), acts on the first
+// section with the tag named, and gives back the bytes of the new map. `before` names the section
+// to stand in front of; nullptr puts the section last.
+
+// The data of section `tag`; empty when the map has none.
+std::vector<std::uint8_t> SectionData(const std::vector<std::uint8_t>& pud, const char* tag);
+std::vector<std::uint8_t> MoveSection(const std::vector<std::uint8_t>& pud, const char* tag,
+                                      const char* before);
+std::vector<std::uint8_t> InsertSection(const std::vector<std::uint8_t>& pud, const char* tag,
+                                        const std::vector<std::uint8_t>& data, const char* before);
+std::vector<std::uint8_t> RemoveSection(const std::vector<std::uint8_t>& pud, const char* tag);
+// The data of section `tag` cut, or padded with zeros, to `size` bytes.
+std::vector<std::uint8_t> ResizeSection(const std::vector<std::uint8_t>& pud, const char* tag,
+                                        std::size_t size);

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+#include "cli.h"
+#include "sample_pud.h"
+#include "test_support.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadMap(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(file), {});
+}
+
+// The window's report of a map and its outcome, as statwarden-cli --raw gives them.
+std::string Raw(const std::string& path) {
+  StringOutput out, err;
+  RunCli({"--raw", path}, out, err);
+  return out.text;
+}
+
+// The report lines alone.
+std::string Report(const std::string& path) {
+  const std::string raw = Raw(path);
+  const std::size_t outcome = raw.rfind('\n', raw.size() - 2);
+  return raw.substr(0, outcome == std::string::npos ? 0 : outcome + 1);
+}
+
+std::string WithOutcome(const std::string& report) {
+  return report + VerdictText(!report.empty()) + "\n";
+}
+
+const std::filesystem::path kRiggedMap =
+    std::filesystem::path(SW_MAPS_DIR) / "Mountain Pass BNE CW.pud";
+
+struct Layout {
+  const char* what;
+  std::function<Bytes(const Bytes&)> make;
+  // What the map made gets, from the report of the map and of the rigged map.
+  std::function<std::string(const std::string& map, const std::string& rigged)> expected;
+};
+
+std::string Same(const std::string& map, const std::string&) { return WithOutcome(map); }
+
+// Every real map in each layout: the unit data is found wherever it stands, and only in its
+// section.
+TEST(SectionWalkTest, EveryLayoutOfEveryMapGetsTheReportOfItsUnitData) {
+  const Bytes rigged = ReadMap(kRiggedMap);
+  const Bytes noise(40, 0x01);  // would read as a set default-data flag at a fixed offset
+  const std::vector<Layout> layouts = {
+      {"SGLD before UDTA", [](const Bytes& m) { return MoveSection(m, "SGLD", "UDTA"); }, Same},
+      {"unknown section before UDTA",
+       [&](const Bytes& m) { return InsertSection(m, "ZZZZ", noise, "UDTA"); }, Same},
+      {"UDTA last", [](const Bytes& m) { return MoveSection(m, "UDTA", nullptr); }, Same},
+      {"no ERAX, 10 bytes more before UDTA",
+       [&](const Bytes& m) {
+         return InsertSection(RemoveSection(m, "ERAX"), "ZZZZ", Bytes(2, 0x01), "UDTA");
+       },
+       Same},
+      {"UDTA of 5950 bytes", [](const Bytes& m) { return ResizeSection(m, "UDTA", 5950); }, Same},
+      {"UDTA and a second one, last",
+       [&](const Bytes& m) {
+         return InsertSection(m, "UDTA", SectionData(rigged, "UDTA"), nullptr);
+       },
+       [](const std::string& map, const std::string& second) { return WithOutcome(map + second); }},
+      {"no UDTA", [](const Bytes& m) { return RemoveSection(m, "UDTA"); },
+       [](const std::string&, const std::string&) { return WithOutcome(""); }},
+      {"a first length past the end: the fixed offsets",
+       [](Bytes m) {
+         m[7] = 0x7F;
+         return m;
+       },
+       Same},
+  };
+  const ScratchDir dir;
+  const std::string riggedReport = Report(kRiggedMap.string());
+  ASSERT_NE(riggedReport, "");
+  for (const auto& item : std::filesystem::directory_iterator(SW_MAPS_DIR)) {
+    if (item.path().extension() != ".pud" && item.path().extension() != ".PUD") continue;
+    const Bytes map = ReadMap(item.path());
+    const std::string report = Report(item.path().string());
+    for (const Layout& layout : layouts) {
+      EXPECT_EQ(Raw(dir.Write("made.pud", layout.make(map))), layout.expected(report, riggedReport))
+          << item.path().filename() << ": " << layout.what;
+    }
+    // A UDTA cut short: what it lacks reads as 0, even where the next section's bytes follow.
+    const std::size_t cut = 2050;
+    const std::size_t size = SectionData(map, "UDTA").size();
+    EXPECT_EQ(
+        Raw(dir.Write("cut.pud", ResizeSection(map, "UDTA", cut))),
+        Raw(dir.Write("zeros.pud", ResizeSection(ResizeSection(map, "UDTA", cut), "UDTA", size))))
+        << item.path().filename();
+  }
+}
+
+// More unit-data sections than are read: never clean, whatever they hold.
+TEST(SectionWalkTest, TooManyUnitDataSectionsAreNeverClean) {
+  const ScratchDir dir;
+  Bytes map = BuildPud(SamplePud{});
+  for (int copies = 0; copies < kSectionsKept; ++copies) {
+    map = InsertSection(map, "UDTA", SectionData(map, "UDTA"), nullptr);
+  }
+  EXPECT_EQ(Raw(dir.Write("many.pud", map)), "Warning - unit discrepancies found\n");
+}
+
+}  // namespace
