@@ -25,68 +25,61 @@ std::string Raw(const std::string& path) {
   return out.text;
 }
 
-// The report lines alone.
+// The report lines alone, without the outcome.
 std::string Report(const std::string& path) {
   const std::string raw = Raw(path);
   const std::size_t outcome = raw.rfind('\n', raw.size() - 2);
   return raw.substr(0, outcome == std::string::npos ? 0 : outcome + 1);
 }
 
-std::string WithOutcome(const std::string& report) {
-  return report + VerdictText(!report.empty()) + "\n";
-}
-
-const std::filesystem::path kRiggedMap =
-    std::filesystem::path(SW_MAPS_DIR) / "Mountain Pass BNE CW.pud";
-
 struct Layout {
   const char* what;
-  std::function<Bytes(const Bytes&)> make;
-  // What the map made gets, from the report of the map and of the rigged map.
-  std::function<std::string(const std::string& map, const std::string& rigged)> expected;
+  std::function<Bytes(Bytes)> make;
+  // The report lines the map made gets, from those of the map itself.
+  std::function<std::string(const std::string&)> report = [](const std::string& same) {
+    return same;
+  };
 };
-
-std::string Same(const std::string& map, const std::string&) { return WithOutcome(map); }
 
 // Every real map in each layout: the unit data is found wherever it stands, and only in its
 // section.
 TEST(SectionWalkTest, EveryLayoutOfEveryMapGetsTheReportOfItsUnitData) {
-  const Bytes rigged = ReadMap(kRiggedMap);
+  const std::filesystem::path riggedMap =
+      std::filesystem::path(SW_MAPS_DIR) / "Mountain Pass BNE CW.pud";
+  const std::string rigged = Report(riggedMap.string());
+  ASSERT_NE(rigged, "");
+  const Bytes riggedData = SectionData(ReadMap(riggedMap), "UDTA");
   const Bytes noise(40, 0x01);  // would read as a set default-data flag at a fixed offset
   const std::vector<Layout> layouts = {
-      {"SGLD before UDTA", [](const Bytes& m) { return MoveSection(m, "SGLD", "UDTA"); }, Same},
+      {"SGLD before UDTA", [](Bytes m) { return MoveSection(m, "SGLD", "UDTA"); }},
       {"unknown section before UDTA",
-       [&](const Bytes& m) { return InsertSection(m, "ZZZZ", noise, "UDTA"); }, Same},
-      {"UDTA last", [](const Bytes& m) { return MoveSection(m, "UDTA", nullptr); }, Same},
+       [&](Bytes m) { return InsertSection(m, "ZZZZ", noise, "UDTA"); }},
+      {"UDTA last", [](Bytes m) { return MoveSection(m, "UDTA", nullptr); }},
       {"no ERAX, 10 bytes more before UDTA",
-       [&](const Bytes& m) {
-         return InsertSection(RemoveSection(m, "ERAX"), "ZZZZ", Bytes(2, 0x01), "UDTA");
-       },
-       Same},
-      {"UDTA of 5950 bytes", [](const Bytes& m) { return ResizeSection(m, "UDTA", 5950); }, Same},
-      {"UDTA and a second one, last",
-       [&](const Bytes& m) {
-         return InsertSection(m, "UDTA", SectionData(rigged, "UDTA"), nullptr);
-       },
-       [](const std::string& map, const std::string& second) { return WithOutcome(map + second); }},
-      {"no UDTA", [](const Bytes& m) { return RemoveSection(m, "UDTA"); },
-       [](const std::string&, const std::string&) { return WithOutcome(""); }},
+       [](Bytes m) {
+         return InsertSection(RemoveSection(m, "ERAX"), "ZZZZ", {1, 1}, "UDTA");
+       }},
+      {"UDTA of 5950 bytes", [](Bytes m) { return ResizeSection(m, "UDTA", 5950); }},
+      {"a second UDTA, last",
+       [&](Bytes m) { return InsertSection(m, "UDTA", riggedData, nullptr); },
+       [&](const std::string& same) { return same + rigged; }},
+      {"no UDTA", [](Bytes m) { return RemoveSection(m, "UDTA"); },
+       [](const std::string&) { return std::string(); }},
       {"a first length past the end: the fixed offsets",
        [](Bytes m) {
          m[7] = 0x7F;
          return m;
-       },
-       Same},
+       }},
   };
   const ScratchDir dir;
-  const std::string riggedReport = Report(kRiggedMap.string());
-  ASSERT_NE(riggedReport, "");
   for (const auto& item : std::filesystem::directory_iterator(SW_MAPS_DIR)) {
     if (item.path().extension() != ".pud" && item.path().extension() != ".PUD") continue;
     const Bytes map = ReadMap(item.path());
     const std::string report = Report(item.path().string());
     for (const Layout& layout : layouts) {
-      EXPECT_EQ(Raw(dir.Write("made.pud", layout.make(map))), layout.expected(report, riggedReport))
+      const std::string expected = layout.report(report);
+      EXPECT_EQ(Raw(dir.Write("made.pud", layout.make(map))),
+                expected + VerdictText(!expected.empty()) + "\n")
           << item.path().filename() << ": " << layout.what;
     }
     // A UDTA cut short: what it lacks reads as 0, even where the next section's bytes follow.
