@@ -99,15 +99,11 @@ Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink) {
   return {compared ? ReadOutcome::UnitDataRead : ReadOutcome::DefaultDataSet, discrepancies};
 }
 
-Analysis AnalysePud(const char* pudName, DifferenceSink& sink) {
+Analysis AnalysePud(const char* pudName, ReportSink& sink) {
   PudFile file(pudName);
   if (!file.IsOpen()) return {ReadOutcome::OpenFailed, false};
-  return AnalyseUnitData(file, sink);
-}
-
-Analysis AnalysePud(const char* pudName, ReportSink& sink) {
   ReportLines lines(sink);
-  return AnalysePud(pudName, lines);
+  return AnalyseUnitData(file, lines);
 }
 
 const char* VerdictText(bool discrepancies) {

@@ -91,9 +91,7 @@ struct Analysis {
 // when every section is; one with more sections than are kept is never clean.
 Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink);
 
-// Opens the map named `pudName` and analyses it.
-Analysis AnalysePud(const char* pudName, DifferenceSink& sink);
-// The same, writing the report's lines.
+// Opens the map named `pudName`, analyses it and writes the report's lines.
 Analysis AnalysePud(const char* pudName, ReportSink& sink);
 
 // The outcome as the program announces it.

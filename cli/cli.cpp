@@ -28,7 +28,7 @@ constexpr const char* kUsage =
     "  --version      show the version\n"
     "\n"
     "Exit status: 0 when every map is clean, 1 when any map has discrepancies (with\n"
-    "--all: any field differs), 2 on any error.\n";
+    "--all: also when any field differs), 2 on any error.\n";
 
 struct Options {
   ViewKind view = ViewKind::Human;
