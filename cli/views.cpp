@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #include "pud_unit_data.h"
 
