@@ -3,13 +3,35 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <span>
 
-#include "standard_tables.h"
+#include "standard_data.h"
 
 namespace {
 
+// The columns of the standard data that hold the statistics, in their order.
+constexpr const char* kColumns[] = {"build_time", "basic_damage", "piercing_damage", "gold_cost",
+                                    "wood_cost",  "oil_cost",     "hit_points"};
+
+std::span<const StandardField> Fields(const StandardSection& standard) {
+  return {standard.fields, standard.fieldCount};
+}
+
+// A section's data with every field at its standard value.
+std::vector<std::uint8_t> StandardData(const StandardSection& standard) {
+  std::vector<std::uint8_t> data(standard.size);
+  for (const StandardField& field : Fields(standard)) {
+    for (std::size_t i = 0; i < field.count; ++i) {
+      for (std::size_t byte = 0; byte < field.bytes; ++byte) {
+        data[field.offset + i * field.bytes + byte] =
+            static_cast<std::uint8_t>(field.values[i] >> (8 * byte));
+      }
+    }
+  }
+  return data;
+}
+
 // Positions of the statistics inside the unit-data section.
-constexpr std::size_t kUnitDataSize = 5696;
 constexpr std::size_t kHitPointsAt = 1678;
 constexpr std::size_t kBuildTimeAt = 2008;
 constexpr std::size_t kGoldCostAt = 2118;
@@ -75,8 +97,12 @@ void Place(std::vector<std::uint8_t>& data, std::size_t at, const Array& values)
 PudUnitData StandardUnitData() {
   PudUnitData data;
   for (Statistic statistic : kStatistics) {
-    for (int row = 0; row < kStandardRows; ++row) {
-      SetMapValue(data, statistic, row, StandardTableRow(statistic, row).value);
+    const char* column = kColumns[static_cast<std::size_t>(statistic)];
+    for (const StandardField& field : Fields(kStandardUnitData)) {
+      if (std::strcmp(field.name, column) != 0) continue;
+      for (int unit = 0; unit < kUnitTypes; ++unit) {
+        SetMapValue(data, statistic, unit, field.values[unit]);
+      }
     }
   }
   return data;
@@ -92,7 +118,7 @@ void SetMapValue(PudUnitData& data, Statistic statistic, int unit, unsigned valu
 }
 
 std::vector<std::uint8_t> BuildPud(const SamplePud& sample) {
-  std::vector<std::uint8_t> units(kUnitDataSize);
+  std::vector<std::uint8_t> units = StandardData(kStandardUnitData);
   units[0] = static_cast<std::uint8_t>(sample.defaultDataWord);
   units[1] = static_cast<std::uint8_t>(sample.defaultDataWord >> 8);
   for (std::size_t i = 0; i < sample.units.HitPoints.size(); ++i) {
@@ -116,6 +142,7 @@ std::vector<std::uint8_t> BuildPud(const SamplePud& sample) {
   if (sample.erax) AppendSection(file, "ERAX", {0, 0});
   AppendSection(file, "DIM ", {32, 0, 32, 0});
   AppendSection(file, "UDTA", units);
+  AppendSection(file, "UGRD", StandardData(kStandardUpgrades));
   return file;
 }
 

@@ -1,4 +1,5 @@
-// Map files made to order for tests and samples: the real section layout, chosen unit data.
+// Map files made to order for tests and samples: the real section layout up to the upgrades,
+// chosen unit data, every other field of the units and upgrades at the game's standard value.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +8,7 @@
 
 #include "pud_unit_data.h"
 
-// The game's standard values for every unit the standard tables hold.
+// The game's standard values of the seven statistics for every unit type.
 PudUnitData StandardUnitData();
 
 struct SamplePud {
