@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ConfigCase{"overlong key", "[SOUNDSOUNDSOUNDSOUND] 1\n[SOUND] 0\n", 1, 0},
                     ConfigCase{"overlong key that starts like one", "[SOUND      x] 0\n", 1, 1},
                     ConfigCase{"key names end at a zero byte", "[SOUND\0junk] 1\n"s, 0, 1},
+                    ConfigCase{"overlong key that reads as one", "[SOUND\0\0\0\0\0\0\0] 1\n"s, 0,
+                               0},
                     ConfigCase{"stray brackets and bytes", "]]\x01\xFE[[SOUND] 1\n[SOUND]1", 0, 1}),
     [](const testing::TestParamInfo<ConfigCase>& test) {
       return "case" + std::to_string(test.index);
