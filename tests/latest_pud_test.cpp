@@ -9,6 +9,7 @@
 
 #include "latest_pud.h"
 #include "pud_search.h"
+#include "start_dir.h"
 #include "test_support.h"
 
 namespace {
@@ -117,6 +118,19 @@ TEST(PudSearchTest, CountsNonEmptyMapsOfTheCurrentDirectory) {
   dir.Write("arriving.pud", bytes);
   EXPECT_EQ(CountPuds(), 3);
   std::filesystem::current_path(before);
+}
+
+// Only a drive letter is a drive to make current again: a network folder has none, and drive 0
+// is no drive at all to the C runtime.
+TEST(StartDirTest, DriveOfPath) {
+  for (const auto& [path, drive] : {std::pair{"C:\\GAMES\\WAR2", 3},
+                                    {"a:\\", 1},
+                                    {"Z:\\tmp", 26},
+                                    {"\\\\server\\share\\maps", 0},
+                                    {"\\\\?\\UNC\\server\\share", 0},
+                                    {"", 0}}) {
+    EXPECT_EQ(DriveOfPath(path), drive) << path;
+  }
 }
 
 }  // namespace
