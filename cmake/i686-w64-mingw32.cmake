@@ -1,3 +1,4 @@
 set(SW_MINGW_TRIPLE i686-w64-mingw32)
+set(SW_MINGW_THREADS win32)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

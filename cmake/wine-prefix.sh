@@ -2,7 +2,8 @@
 # Makes a fresh Wine prefix for the tests: no window manager waits, no audio, no debug output.
 set -e
 prefix=$1
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix"
+. "$(dirname "$0")/wine-env.sh"
 wineserver -k 2>/dev/null || true
 rm -rf "$prefix"
 mkdir -p "$prefix"

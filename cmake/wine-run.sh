@@ -3,7 +3,8 @@
 # no Wine process left before or after.
 prefix=$1
 shift
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix"
+. "$(dirname "$0")/wine-env.sh"
 if [ ! -f "$1" ]; then
   echo "wine-run: no such program: $1" >&2
   exit 1

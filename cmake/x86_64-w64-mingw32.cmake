@@ -1,3 +1,4 @@
 set(SW_MINGW_TRIPLE x86_64-w64-mingw32)
+set(SW_MINGW_THREADS posix)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

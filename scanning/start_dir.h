@@ -6,3 +6,7 @@ void SaveStartDir();
 // Makes the recorded folder current again. The outcome is not reported: a folder that is gone
 // leaves the current directory where the attempt left it.
 void RestoreStartDir();
+
+// The drive number of a full Windows path (1 = A:), or 0 when it has none: a network folder
+// ("\\server\share\maps") has no drive to make current.
+int DriveOfPath(const char* path);

@@ -1,4 +1,5 @@
-// The start folder on Windows: the drive number and the folder as a rooted short path.
+// The start folder on Windows: the drive and the folder as a rooted short path, or, started from
+// a network folder, its whole path in short form.
 #include <direct.h>
 #include <windows.h>
 
@@ -6,7 +7,7 @@
 
 namespace {
 
-// 0 = A:, 1 = B:, 2 = C:, ...
+// 1 = A:, 2 = B:, 3 = C:, ...; 0 for a network folder, which has no drive.
 int StartDrive = 0;
 // "\" plus the folder's path on StartDrive, in short form, in memory of the process heap; null
 // when the conversion failed.
@@ -32,7 +33,7 @@ char* ShortPath(const char* path) {
 }  // namespace
 
 void SaveStartDir() {
-  StartDrive = _getdrive() - 1;
+  StartDrive = 0;
   Release(StartDir);
   StartDir = nullptr;
   const DWORD room = GetCurrentDirectoryA(0, nullptr);
@@ -42,13 +43,13 @@ void SaveStartDir() {
   if (length != 0 && length < room) {
     // "C:\GAMES\WAR2" becomes "\GAMES\WAR2" and "C:\" becomes "\". A network folder has no
     // drive letter and keeps its whole path.
-    const bool hasDrive = length >= 2 && current[1] == ':';
-    StartDir = ShortPath(hasDrive ? current + 2 : current);
+    StartDrive = DriveOfPath(current);
+    StartDir = ShortPath(StartDrive != 0 ? current + 2 : current);
   }
   Release(current);
 }
 
 void RestoreStartDir() {
-  _chdrive(StartDrive + 1);
+  if (StartDrive != 0) _chdrive(StartDrive);
   if (StartDir != nullptr) SetCurrentDirectoryA(StartDir);
 }

@@ -50,9 +50,12 @@ void ReadConfigEntries(std::FILE* file, int& soundFlag) {
       char keyName[kKeyNameRoom + 1] = {};
       std::size_t length = 0;
       for (byte = std::getc(file); byte != EOF && byte != ']'; byte = std::getc(file)) {
-        if (length < kKeyNameRoom) keyName[length++] = static_cast<char>(byte);
+        if (length < kKeyNameRoom) keyName[length] = static_cast<char>(byte);
+        ++length;
       }
-      ApplyConfigKey(file, keyName, soundFlag);
+      // An overlong name matches no key, even when what fits of it reads as one (a key name
+      // ends at a zero byte, so "SOUND" and six zero bytes would).
+      ApplyConfigKey(file, length > kKeyNameRoom ? "" : keyName, soundFlag);
     }
   } while (byte != EOF);
 }

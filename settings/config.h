@@ -7,7 +7,7 @@
 // The name of the configuration file in the temporary folder.
 inline constexpr char kConfigFileName[] = "sw_config.cfg";
 
-// Room for a key name; a longer one is read to its "]" and cut to fit, so it matches no key.
+// Room for a key name; a longer one is read to its "]" and matches no key.
 inline constexpr std::size_t kKeyNameRoom = 11;
 
 // Reads what the key `keyName` takes from `file`, positioned just after the key's "]": the

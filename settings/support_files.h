@@ -1,11 +1,13 @@
-// The help file and the two tune programs the program carries inside itself: written to the
-// temporary folder at start-up, started or shown from there, deleted at shut-down.
+// The help file, the help page and the two tune programs the program carries inside itself:
+// written to the temporary folder (the page when it is first asked for, the rest at start-up),
+// started or shown from there, deleted at shut-down.
 #pragma once
 
 #include <windows.h>
 
 // Full paths of the written files; empty while a file has not been written.
 extern char HelpPath[MAX_PATH];
+extern char HelpPagePath[MAX_PATH];
 extern char HappyPath[MAX_PATH];
 extern char AlarmPath[MAX_PATH];
 
@@ -20,5 +22,11 @@ bool ExtractResource(const char* name, const char* type, const char* prefix, con
 void RunAlarmTune();
 void RunHappyTune();
 
-// Deletes every file the program wrote, with the placeholders and the help viewer's index.
-void DeleteSupportFiles();
+// Deletes every file the program wrote, with the placeholders and the help viewer's index; true
+// when none is left. A file that cannot be deleted yet (a tune still playing) keeps its path for
+// FinishDeletingSupportFiles.
+bool DeleteSupportFiles();
+
+// Retries the files DeleteSupportFiles had to leave until they are gone or a tune started just
+// before could no longer be playing; whatever still cannot be deleted then is left alone.
+void FinishDeletingSupportFiles();

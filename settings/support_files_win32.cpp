@@ -1,10 +1,13 @@
 #include "support_files.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "config_file.h"
+#include "tones.h"
 
 char HelpPath[MAX_PATH];
+char HelpPagePath[MAX_PATH];
 char HappyPath[MAX_PATH];
 char AlarmPath[MAX_PATH];
 
@@ -44,15 +47,25 @@ void RunTune(const char (&path)[MAX_PATH]) {
   WinExec(command, SW_HIDE);
 }
 
-// Deletes the file `path` names and its placeholder, leaving the placeholder's name in `path`.
-// An empty path is left alone.
-bool DeleteWithPlaceholder(char (&path)[MAX_PATH]) {
-  if (!IsWrittenPath(path)) return false;
-  DeleteFileA(path);
+// Deletes the file `path` names, its placeholder and, when `companion` is given, the file named
+// as the placeholder with that extension, then empties `path`; true when nothing is left. A file
+// that exists but cannot be deleted yet keeps its path, and its placeholder, for a later attempt.
+bool DeleteWithPlaceholder(char (&path)[MAX_PATH], const char* companion = nullptr) {
+  if (!IsWrittenPath(path)) return true;
+  if (!DeleteFileA(path) && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return false;
   path[std::strlen(path) - kExtensionLength] = '\0';
   DeleteFileA(path);
+  if (companion != nullptr) {
+    lstrcatA(path, companion);
+    DeleteFileA(path);
+  }
+  path[0] = '\0';
   return true;
 }
+
+// The longest a tune can go on playing.
+constexpr DWORD kLongestTuneMilliseconds =
+    std::max(TuneMilliseconds(kAlarmTune), TuneMilliseconds(kHappyTune));
 
 }  // namespace
 
@@ -82,12 +95,18 @@ void RunAlarmTune() { RunTune(AlarmPath); }
 
 void RunHappyTune() { RunTune(HappyPath); }
 
-void DeleteSupportFiles() {
-  DeleteWithPlaceholder(HappyPath);
-  DeleteWithPlaceholder(AlarmPath);
-  if (DeleteWithPlaceholder(HelpPath)) {
-    // The help viewer's index: the placeholder's name with ".gid", as long as the help file's.
-    lstrcatA(HelpPath, ".gid");
-    DeleteFileA(HelpPath);
+bool DeleteSupportFiles() {
+  bool done = DeleteWithPlaceholder(HappyPath);
+  done = DeleteWithPlaceholder(AlarmPath) && done;
+  done = DeleteWithPlaceholder(HelpPagePath) && done;
+  // The help viewer's index is named as the help file's placeholder with ".gid".
+  return DeleteWithPlaceholder(HelpPath, ".gid") && done;
+}
+
+void FinishDeletingSupportFiles() {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < kLongestTuneMilliseconds) {
+    if (DeleteSupportFiles()) return;
+    Sleep(50);
   }
 }

@@ -5,6 +5,7 @@
 #include "blit_picture.h"
 #include "config_file.h"
 #include "dialogs.h"
+#include "help_viewer.h"
 #include "open_pud_win32.h"
 #include "report_list_win32.h"
 #include "resource.h"
@@ -25,10 +26,6 @@ HINSTANCE Instance;
 HWND MainWindow;
 HACCEL Accelerators;
 HBITMAP MainPicture;
-
-void ShowHelp(HWND window) {
-  if (HelpPath[0] != '\0') WinHelpA(window, HelpPath, HELP_CONTENTS, 0);
-}
 
 // Every command, whether from the menu, a button, a key or the Autoscan dialog; the identifier
 // alone decides.
@@ -80,7 +77,7 @@ void CreateButtons(HWND window) {
 }
 
 void ShutDown(HWND window) {
-  WinHelpA(window, HelpPath, HELP_QUIT, 0);
+  CloseHelp(window);
   WriteConfig();
   Sleep(5);
   DeleteSupportFiles();
@@ -163,5 +160,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  // The window is gone; a tune that still plays is waited for, so that its file goes too.
+  FinishDeletingSupportFiles();
   return static_cast<int>(message.wParam);
 }

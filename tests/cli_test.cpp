@@ -56,12 +56,6 @@ TEST_F(CliTest, ExitStatusFollowsTheWorstMap) {
   }
 }
 
-TEST_F(CliTest, RawIsTheListAndTheOutcome) {
-  EXPECT_EQ(RunWith({"--raw", rigged_}).out,
-            " \nHit Points change:-\nfootman\t\t\t60\t100\nWarning - unit discrepancies found\n");
-  EXPECT_EQ(RunWith({"--raw", clean_}).out, "No unit specials found\n");
-}
-
 TEST_F(CliTest, SeveralMapsAreNamedAndUnreadableOnesReported) {
   const CliRun run = RunWith({"--raw", clean_, missing_, standard_});
   EXPECT_EQ(run.out, "==> " + clean_ + " <==\nNo unit specials found\n==> " + standard_ +

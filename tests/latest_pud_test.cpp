@@ -9,6 +9,7 @@
 
 #include "latest_pud.h"
 #include "pud_search.h"
+#include "start_dir.h"
 #include "test_support.h"
 
 namespace {
@@ -63,45 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {Entry("2100.pud", 0xF000, 0), Entry("2000.pud", kDay1, 0xBF7D)},
                    "2100.pud"}));
 
-TEST(LatestPudTest, NothingOffered) { EXPECT_FALSE(LatestPud().Found()); }
-
-TEST(LatestPudTest, DosPacking) {
-  std::tm moment{};
-  moment.tm_year = 2023 - 1900;
-  moment.tm_mon = 10;
-  moment.tm_mday = 14;
-  moment.tm_hour = 10;
-  moment.tm_sec = 1;  // the packed form keeps seconds in twos
-  EXPECT_EQ(PackDosDate(moment), kDay1);
-  EXPECT_EQ(PackDosTime(moment), kTen);
-  moment.tm_year = 1979 - 1900;
-  EXPECT_EQ(PackDosDate(moment), 0);
-  EXPECT_EQ(PackDosTime(moment), 0);
-}
-
-TEST(LatestPudTest, ListedFiles) {
-  EXPECT_TRUE(IsListedPud(0x20));  // archive
-  EXPECT_TRUE(IsListedPud(0x01));  // read-only
-  EXPECT_FALSE(IsListedPud(kAttributeHidden));
-  EXPECT_FALSE(IsListedPud(kAttributeSystem));
-  EXPECT_FALSE(IsListedPud(kAttributeDirectory));
-  for (const char* name : {"a.pud", "B.PUD", "c.Pud", ".pud"}) EXPECT_TRUE(HasPudExtension(name));
-  for (const char* name : {"pud", "a.pudx", "a.pu", "apud", ""})
-    EXPECT_FALSE(HasPudExtension(name));
-}
-
-// Names up to the limit are taken whole; a longer one leaves the entry as it was.
-TEST(LatestPudTest, NameLimit) {
-  PudEntry entry;
-  const std::string longest(kPudNameLength, 'n');
-  ASSERT_TRUE(SetPudName(entry, longest.c_str()));
-  EXPECT_EQ(entry.name, longest);
-  EXPECT_FALSE(SetPudName(entry, (longest + "x").c_str()));
-  EXPECT_EQ(entry.name, longest);
-  ASSERT_TRUE(SetPudName(entry, ""));
-  EXPECT_STREQ(entry.name, "");
-}
-
 // Keeps every listed name, and offers each to the chooser.
 struct Recorder final : PudVisitor {
   void Visit(const PudEntry& entry) override {
@@ -117,7 +79,8 @@ void SetModified(const std::string& path, time_t seconds) {
   ASSERT_EQ(utime(path.c_str(), &times), 0);
 }
 
-// Directories, dotfiles and other names are never listed, whatever their age.
+// Directories, dotfiles and other names are never listed, whatever their age; the longest name
+// the file system allows is listed whole.
 TEST(PudSearchTest, ListsPlainVisibleMapsOnly) {
   const ScratchDir dir;
   const std::vector<std::uint8_t> bytes(10, 1);
@@ -126,26 +89,17 @@ TEST(PudSearchTest, ListsPlainVisibleMapsOnly) {
   SetModified(dir.Write(".hidden.pud", bytes), 1700000000);
   SetModified(dir.Write("notes.txt", bytes), 1700000000);
   SetModified(dir.Write("map.pudx", bytes), 1700000000);
+  const std::string longest = std::string(kPudNameLength - 4, 'm') + ".pud";
+  SetModified(dir.Write(longest, bytes), 1500000000);
   std::filesystem::create_directory(dir.path() / "folder.pud");
   SetModified((dir.path() / "folder.pud").string(), 1700000000);
 
   Recorder found;
   ASSERT_TRUE(ForEachPud(dir.path().c_str(), found));
   std::sort(found.names.begin(), found.names.end());
-  EXPECT_EQ(found.names, (std::vector<std::string>{"UPPER.PUD", "old.pud"}));
+  EXPECT_EQ(found.names, (std::vector<std::string>{"UPPER.PUD", longest, "old.pud"}));
   EXPECT_STREQ(found.latest.Best().name, "UPPER.PUD");
   EXPECT_EQ(found.latest.Best().size, 0);
-}
-
-// The longest name the file system allows is listed whole.
-TEST(PudSearchTest, ListsTheLongestName) {
-  const ScratchDir dir;
-  const std::string longest = std::string(kPudNameLength - 4, 'm') + ".pud";
-  dir.Write(longest, {1});
-  LatestPudVisitor search;
-  ASSERT_TRUE(ForEachPud(dir.path().c_str(), search));
-  ASSERT_TRUE(search.latest.Found());
-  EXPECT_EQ(search.latest.Best().name, longest);
 }
 
 // Autoscan's count: plain visible maps that hold something.
@@ -166,11 +120,17 @@ TEST(PudSearchTest, CountsNonEmptyMapsOfTheCurrentDirectory) {
   std::filesystem::current_path(before);
 }
 
-TEST(PudSearchTest, MissingFolderCannotBeSearched) {
-  const ScratchDir dir;
-  Recorder found;
-  EXPECT_FALSE(ForEachPud((dir.path() / "nowhere").c_str(), found));
-  EXPECT_TRUE(found.names.empty());
+// Only a drive letter is a drive to make current again: a network folder has none, and drive 0
+// is no drive at all to the C runtime.
+TEST(StartDirTest, DriveOfPath) {
+  for (const auto& [path, drive] : {std::pair{"C:\\GAMES\\WAR2", 3},
+                                    {"a:\\", 1},
+                                    {"Z:\\tmp", 26},
+                                    {"\\\\server\\share\\maps", 0},
+                                    {"\\\\?\\UNC\\server\\share", 0},
+                                    {"", 0}}) {
+    EXPECT_EQ(DriveOfPath(path), drive) << path;
+  }
 }
 
 }  // namespace

@@ -38,30 +38,4 @@ TEST(RealMapsTest, RawReportsMatchTheCheckedReports) {
   EXPECT_EQ(out.text, expected);
 }
 
-struct VerdictCase {
-  const char* map;
-  int status;
-  const char* line;  // one line the report must hold
-};
-
-class RealMapVerdictTest : public testing::TestWithParam<VerdictCase> {};
-
-// Maps whose unit data was read by hand.
-TEST_P(RealMapVerdictTest, Verdict) {
-  const std::string path = std::string(SW_MAPS_DIR) + "/" + GetParam().map;
-  StringOutput out, err;
-  EXPECT_EQ(RunCli({"--raw", path}, out, err), GetParam().status);
-  EXPECT_NE(out.text.find(GetParam().line), std::string::npos) << out.text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    HandChecked, RealMapVerdictTest,
-    testing::Values(
-        VerdictCase{"War.pud", 0, "No unit specials found\n"},            // own data, standard
-        VerdictCase{"Castle 1 on 1.pud", 0, "No unit specials found\n"},  // default data
-        VerdictCase{"Mountain Pass BNE CW.pud", 1,
-                    "Unit Piercing Damage change:-\ndaemon\t\t\t1\t66\n"},
-        VerdictCase{"Magic attack.pud", 1, "Build time change:-\nfootman\t\t\t60\t20\n"},
-        VerdictCase{"Oil Is Gold.pud", 1, "Oil cost change:-\nfootman\t\t\t0\t100\n"}));
-
 }  // namespace

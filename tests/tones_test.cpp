@@ -7,36 +7,30 @@
 
 namespace {
 
-constexpr Tone kAlarmCycle[] = {{500, 300}, {500, 9}, {510, 9}, {520, 9},  {530, 9}, {540, 9},
-                                {550, 9},   {560, 9}, {570, 9}, {580, 9},  {590, 9}, {600, 800},
-                                {600, 9},   {590, 9}, {580, 9}, {570, 9},  {560, 9}, {550, 9},
-                                {540, 9},   {530, 9}, {520, 9}, {500, 500}};
-
 unsigned TotalMilliseconds(const Tone* tones, std::size_t count) {
   unsigned total = 0;
   for (std::size_t i = 0; i < count; ++i) total += tones[i].milliseconds;
   return total;
 }
 
-TEST(TonesTest, AlarmIsItsCycleTwice) {
-  ASSERT_EQ(kAlarmTune.size(), 44u);
-  for (std::size_t i = 0; i < kAlarmTune.size(); ++i) {
-    const Tone& expected = kAlarmCycle[i % std::size(kAlarmCycle)];
-    EXPECT_EQ(kAlarmTune[i].frequency, expected.frequency) << i;
-    EXPECT_EQ(kAlarmTune[i].milliseconds, expected.milliseconds) << i;
+// The tunes last as long as the tune programs are given, and every tone can sound: a length, and
+// a frequency that the speaker fallback (Beep) accepts.
+TEST(TonesTest, LengthsAndRanges) {
+  const struct {
+    const Tone* tones;
+    std::size_t count, expectedCount;
+    unsigned milliseconds;
+  } tunes[] = {{kAlarmTune.data(), kAlarmTune.size(), 44, 3542},
+               {kHappyTune.data(), kHappyTune.size(), 6, 2600}};
+  for (const auto& tune : tunes) {
+    EXPECT_EQ(tune.count, tune.expectedCount);
+    EXPECT_EQ(TotalMilliseconds(tune.tones, tune.count), tune.milliseconds);
+    for (std::size_t i = 0; i < tune.count; ++i) {
+      EXPECT_GT(tune.tones[i].milliseconds, 0u) << i;
+      EXPECT_GE(tune.tones[i].frequency, 37u) << i;
+      EXPECT_LE(tune.tones[i].frequency, 32767u) << i;
+    }
   }
-  EXPECT_EQ(TotalMilliseconds(kAlarmTune.data(), kAlarmTune.size()), 3542u);
-}
-
-TEST(TonesTest, HappyTuneRises) {
-  const unsigned frequencies[] = {300, 400, 500, 600, 700, 800};
-  const unsigned lengths[] = {300, 300, 500, 500, 500, 500};
-  ASSERT_EQ(kHappyTune.size(), 6u);
-  for (std::size_t i = 0; i < kHappyTune.size(); ++i) {
-    EXPECT_EQ(kHappyTune[i].frequency, frequencies[i]);
-    EXPECT_EQ(kHappyTune[i].milliseconds, lengths[i]);
-  }
-  EXPECT_EQ(TotalMilliseconds(kHappyTune.data(), kHappyTune.size()), 2600u);
 }
 
 // Each tone measured back from the rendered wave: its frequency from the rising zero crossings

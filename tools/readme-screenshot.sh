@@ -3,7 +3,8 @@
 # Needs a build (./dev test or ./dev run), and xdotool and imagemagick besides the test tools.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-export WINEPREFIX="$PWD/build/wineprefix-screenshot" WINEDEBUG=-all
+export WINEPREFIX="$PWD/build/wineprefix-screenshot"
+. cmake/wine-env.sh
 [ -d "$WINEPREFIX" ] || cmake/wine-prefix.sh "$WINEPREFIX" >/dev/null
 out="$PWD/screenshot.png"
 cd build/native/samples

@@ -40,6 +40,14 @@ inline constexpr std::array<Tone, 44> kAlarmTune = tones_detail::MakeAlarm();
 inline constexpr std::array<Tone, 6> kHappyTune = {
     {{300, 300}, {400, 300}, {500, 500}, {600, 500}, {700, 500}, {800, 500}}};
 
+// How long a tune plays, in milliseconds.
+template <std::size_t count>
+constexpr unsigned TuneMilliseconds(const std::array<Tone, count>& tune) {
+  unsigned total = 0;
+  for (const Tone& tone : tune) total += tone.milliseconds;
+  return total;
+}
+
 inline constexpr unsigned kSampleRate = 44100;
 
 // The quiet after the last tone, as when the speaker is switched off.

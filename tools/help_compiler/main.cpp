@@ -1,6 +1,6 @@
-// Compiles the help text into a WinHelp file at build time.
+// Compiles the help text into a WinHelp file and an HTML page at build time.
 //
-//   help_compiler INPUT.help OUTPUT.hlp
+//   help_compiler INPUT.help OUTPUT.hlp OUTPUT.htm
 //
 // A fault in the source is reported as "INPUT:LINE: message". The file's build time is
 // SOURCE_DATE_EPOCH when that is set, for builds that must come out the same each time.
@@ -13,6 +13,7 @@
 #include <string>
 
 #include "help_source.h"
+#include "html_writer.h"
 #include "winhelp_writer.h"
 
 namespace {
@@ -26,9 +27,20 @@ std::uint32_t BuildTime() {
 
 }  // namespace
 
+// Writes `bytes` to `path` whole, or removes what was written and says so.
+bool WriteWhole(const char* path, const char* bytes, std::size_t size) {
+  std::ofstream output(path, std::ios::binary | std::ios::trunc);
+  output.write(bytes, static_cast<std::streamsize>(size));
+  output.close();
+  if (output) return true;
+  std::cerr << path << ": cannot write the file\n";
+  std::remove(path);
+  return false;
+}
+
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: help_compiler INPUT.help OUTPUT.hlp\n";
+  if (argc != 4) {
+    std::cerr << "usage: help_compiler INPUT.help OUTPUT.hlp OUTPUT.htm\n";
     return 2;
   }
   std::ifstream input(argv[1], std::ios::binary);
@@ -38,8 +50,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::vector<std::uint8_t> file;
+  std::string page;
   try {
-    file = BuildHelpFile(ParseHelpSource(source), BuildTime());
+    const HelpDocument document = ParseHelpSource(source);
+    file = BuildHelpFile(document, BuildTime());
+    page = BuildHelpPage(document);
   } catch (const HelpSourceError& error) {
     std::cerr << argv[1] << ':' << error.line() << ": " << error.what() << '\n';
     return 1;
@@ -47,14 +62,8 @@ int main(int argc, char** argv) {
     std::cerr << argv[1] << ": " << error.what() << '\n';
     return 1;
   }
-  std::ofstream output(argv[2], std::ios::binary | std::ios::trunc);
-  output.write(reinterpret_cast<const char*>(file.data()),
-               static_cast<std::streamsize>(file.size()));
-  output.close();
-  if (!output) {
-    std::cerr << argv[2] << ": cannot write the file\n";
-    std::remove(argv[2]);
-    return 1;
-  }
-  return 0;
+  const bool written =
+      WriteWhole(argv[2], reinterpret_cast<const char*>(file.data()), file.size()) &&
+      WriteWhole(argv[3], page.data(), page.size());
+  return written ? 0 : 1;
 }
