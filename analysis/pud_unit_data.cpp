@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstring>
 
+#include "open_map_file.h"
+
 namespace {
 
 constexpr std::size_t kHeaderBytes = 8;  // tag, then the data's length
@@ -36,7 +38,7 @@ struct ArrayRead {
 
 }  // namespace
 
-PudFile::PudFile(const char* pudName) : file_(std::fopen(pudName, "rb")) {
+PudFile::PudFile(const char* pudName, bool utf8Name) : file_(OpenMapFile(pudName, utf8Name)) {
   if (file_ == nullptr) return;
   // The stream's own buffer would only copy the bytes once more.
   std::setvbuf(file_, nullptr, _IONBF, 0);

@@ -87,8 +87,9 @@ inline constexpr std::size_t kReadBytes = 16384;
 // the end of the file; no upgrades are found in it.
 class PudFile {
  public:
-  // Bare names resolve against the current directory.
-  explicit PudFile(const char* pudName);
+  // Bare names resolve against the current directory. A name in UTF-8 is one that Windows'
+  // narrow (ANSI) file functions cannot spell: it is opened by its wide-character form.
+  explicit PudFile(const char* pudName, bool utf8Name = false);
   ~PudFile();
   PudFile(const PudFile&) = delete;
   PudFile& operator=(const PudFile&) = delete;

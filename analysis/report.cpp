@@ -99,8 +99,8 @@ Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink) {
   return {compared ? ReadOutcome::UnitDataRead : ReadOutcome::DefaultDataSet, discrepancies};
 }
 
-Analysis AnalysePud(const char* pudName, ReportSink& sink) {
-  PudFile file(pudName);
+Analysis AnalysePud(const char* pudName, ReportSink& sink, bool utf8Name) {
+  PudFile file(pudName, utf8Name);
   if (!file.IsOpen()) return {ReadOutcome::OpenFailed, false};
   ReportLines lines(sink);
   return AnalyseUnitData(file, lines);

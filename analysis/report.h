@@ -91,8 +91,9 @@ struct Analysis {
 // when every section is; one with more sections than are kept is never clean.
 Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink);
 
-// Opens the map named `pudName`, analyses it and writes the report's lines.
-Analysis AnalysePud(const char* pudName, ReportSink& sink);
+// Opens the map named `pudName` (in UTF-8 when `utf8Name` is set, see PudFile), analyses it and
+// writes the report's lines.
+Analysis AnalysePud(const char* pudName, ReportSink& sink, bool utf8Name = false);
 
 // The outcome as the program announces it.
 const char* VerdictText(bool discrepancies);

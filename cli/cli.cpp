@@ -35,6 +35,7 @@ struct Options {
   bool all = false;  // every field, not only the seven statistics
   bool latest = false;
   std::vector<std::string> operands;  // maps, or the folder of --latest
+  bool utf8Operands = false;          // the map --latest chose has a name in UTF-8
 };
 
 enum class Parse { Run, Help, Version, Bad };
@@ -68,12 +69,15 @@ Parse ParseArguments(const std::vector<std::string>& arguments, Options& options
   return (options.latest ? count <= 1 : count >= 1) ? Parse::Run : Parse::Bad;
 }
 
-// The newest map of `folder` as a path to open, or "" when it holds none.
-std::string LatestPudIn(const std::string& folder) {
+// The newest map of `folder` as a path to open, or "" when it holds none; `utf8` tells whether
+// the path is in UTF-8 (see PudEntry).
+std::string LatestPudIn(const std::string& folder, bool& utf8) {
   LatestPudVisitor search;
   ForEachPud(folder.c_str(), search);
   const LatestPud& latest = search.latest;
-  return latest.Found() ? PathInFolder(folder, latest.Best().name) : std::string();
+  if (!latest.Found()) return std::string();
+  utf8 = latest.Best().utf8;
+  return PathInFolder(folder, latest.Best().name, utf8);
 }
 
 }  // namespace
@@ -97,7 +101,8 @@ int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutpu
   if (options.latest) {
     // Like the window's Scan, the search without a folder looks in the start folder.
     if (options.operands.empty()) RestoreStartDir();
-    const std::string latest = LatestPudIn(options.operands.empty() ? "" : options.operands[0]);
+    const std::string latest =
+        LatestPudIn(options.operands.empty() ? "" : options.operands[0], options.utf8Operands);
     if (latest.empty()) {
       err.Write("Error - no puds found\n");
       return kExitError;
@@ -113,7 +118,7 @@ int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutpu
   bool failed = false;
   for (const std::string& map : options.operands) {
     view->BeginMap(map);
-    PudFile file(map.c_str());
+    PudFile file(map.c_str(), options.utf8Operands);
     Analysis analysis{ReadOutcome::OpenFailed, false};
     if (file.IsOpen()) {
       analysis = AnalyseUnitData(file, *view);

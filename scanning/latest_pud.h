@@ -10,12 +10,16 @@ inline constexpr std::uint32_t kAttributeHidden = 0x2;
 inline constexpr std::uint32_t kAttributeSystem = 0x4;
 inline constexpr std::uint32_t kAttributeDirectory = 0x10;
 
-// The longest file name a map can have, in bytes, without its terminator.
-inline constexpr std::size_t kPudNameLength = 255;
+// The longest file name a map can have, in bytes, without its terminator: 255 characters, which
+// take up to three bytes each in UTF-8.
+inline constexpr std::size_t kPudNameLength = 3 * 255;
 
 // One entry of the search for maps. Date and time are local time in MS-DOS packed form.
 struct PudEntry {
   char name[kPudNameLength + 1] = {};  // bare file name
+  // The name is in UTF-8: the system's narrow (ANSI) file functions cannot spell it, and it is
+  // opened by its wide-character form.
+  bool utf8 = false;
   std::int32_t size = 0;
   std::uint32_t attributes = 0;
   std::uint16_t time = 0;  // bits 15-11 hour, 10-5 minute, 4-0 seconds / 2

@@ -1,6 +1,7 @@
 #include "path_in_folder.h"
 
-std::string PathInFolder(const std::string& folder, const std::string& name) {
+// Names are bytes here, whatever their encoding.
+std::string PathInFolder(const std::string& folder, const std::string& name, bool) {
   if (folder.empty()) return name;
   return folder.back() == '/' ? folder + name : folder + '/' + name;
 }

@@ -1,57 +1,68 @@
-// The map search on Windows: the system's wildcard match, which ignores case.
+// The map search on Windows: the system's wildcard match, which ignores case. The search runs on
+// wide-character names, so that no name is lost to the ANSI code page.
 #include <windows.h>
 
-#include <cstring>
+#include <cwchar>
 
 #include "pud_search.h"
 
 namespace {
 
-constexpr char kPattern[] = "*.pud";
+constexpr wchar_t kPattern[] = L"*.pud";
+constexpr std::size_t kPatternLength = sizeof kPattern / sizeof kPattern[0];
 
-// "*.pud", or the folder, a backslash and "*.pud", in memory of the process heap: a folder of any
-// length fits. Null when there is no memory.
-char* SearchPattern(const char* folder) {
-  const std::size_t length = std::strlen(folder);
-  char* pattern = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, length + 1 + sizeof kPattern));
+// "*.pud", or the folder (in the ANSI code page), a backslash and "*.pud", wide, in memory of the
+// process heap: a folder of any length fits. Null when there is no memory.
+wchar_t* SearchPattern(const char* folder) {
+  const int length = folder[0] == '\0' ? 0 : MultiByteToWideChar(CP_ACP, 0, folder, -1, nullptr, 0);
+  const auto room = static_cast<std::size_t>(length) + 1 + kPatternLength;
+  auto* pattern = static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, room * sizeof(wchar_t)));
   if (pattern == nullptr) return nullptr;
-  char* end = pattern;
+  wchar_t* end = pattern;
   if (length != 0) {
-    std::memcpy(end, folder, length);
-    end += length;
-    *end++ = '\\';
+    end += MultiByteToWideChar(CP_ACP, 0, folder, -1, pattern, length) - 1;
+    *end++ = L'\\';
   }
-  std::memcpy(end, kPattern, sizeof kPattern);
+  std::wmemcpy(end, kPattern, kPatternLength);
   return pattern;
+}
+
+// Names the entry by `name`: as the ANSI code page spells it, exactly, when it can; otherwise in
+// UTF-8, to be opened by its wide form. False when the name fits neither way.
+bool SetEntryName(PudEntry& entry, const wchar_t* name) {
+  char ansi[kPudNameLength + 1];
+  BOOL lossy = FALSE;
+  if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, ansi, sizeof ansi, nullptr,
+                          &lossy) != 0 &&
+      !lossy && SetPudName(entry, ansi)) {
+    return true;
+  }
+  entry.utf8 = WideCharToMultiByte(CP_UTF8, 0, name, -1, entry.name, sizeof entry.name, nullptr,
+                                   nullptr) != 0;
+  return entry.utf8;
 }
 
 }  // namespace
 
 bool ForEachPud(const char* folder, PudVisitor& visitor) {
-  char* pattern = SearchPattern(folder);
+  wchar_t* pattern = SearchPattern(folder);
   if (pattern == nullptr) return false;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern, &found);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(pattern, &found);
   const DWORD error = GetLastError();
   HeapFree(GetProcessHeap(), 0, pattern);
   if (search == INVALID_HANDLE_VALUE) return error == ERROR_FILE_NOT_FOUND;
   do {
     if (!IsListedPud(found.dwFileAttributes)) continue;
     PudEntry entry;
-    // A name the ANSI code page cannot spell comes back with '?', which no file name holds, and a
-    // name in a multibyte code page may pass kPudNameLength bytes: such a map goes by its short
-    // name, which opens it all the same.
-    const bool longNameUsable =
-        std::strchr(found.cFileName, '?') == nullptr && SetPudName(entry, found.cFileName);
-    if (!longNameUsable && !SetPudName(entry, found.cAlternateFileName)) continue;
-    if (entry.name[0] == '\0') continue;
+    if (!SetEntryName(entry, found.cFileName) || entry.name[0] == '\0') continue;
     entry.size = static_cast<std::int32_t>(found.nFileSizeLow);
     entry.attributes = found.dwFileAttributes;
     FILETIME local;
     FileTimeToLocalFileTime(&found.ftLastWriteTime, &local);
     FileTimeToDosDateTime(&local, &entry.date, &entry.time);
     visitor.Visit(entry);
-  } while (FindNextFileA(search, &found));
+  } while (FindNextFileW(search, &found));
   FindClose(search);
   return true;
 }

@@ -5,21 +5,30 @@
 #include "support_files.h"
 
 char CurrentPud[kPudNameLength + 1];
+bool CurrentPudUtf8;
 
-void SetCurrentPud(HWND window, const char* name) {
+void SetCurrentPud(HWND window, const char* name, bool utf8) {
   static constexpr char kTitleStart[] = "Statwarden: ";
-  char title[sizeof kTitleStart + kPudNameLength];
-  lstrcpyA(title, kTitleStart);
-  lstrcatA(title, name);
-  SetWindowTextA(window, title);
+  if (utf8) {
+    wchar_t title[sizeof kTitleStart + MAX_PATH];
+    const int start = MultiByteToWideChar(CP_ACP, 0, kTitleStart, -1, title, MAX_PATH) - 1;
+    MultiByteToWideChar(CP_UTF8, 0, name, -1, title + start, MAX_PATH);
+    SetWindowTextW(window, title);
+  } else {
+    char title[sizeof kTitleStart + kPudNameLength];
+    lstrcpyA(title, kTitleStart);
+    lstrcatA(title, name);
+    SetWindowTextA(window, title);
+  }
   lstrcpyA(CurrentPud, name);
+  CurrentPudUtf8 = utf8;
 }
 
 bool FindLatestPud(HWND window) {
   LatestPudVisitor search;
   ForEachPud("", search);
   if (!search.latest.Found()) return false;
-  SetCurrentPud(window, search.latest.Best().name);
+  SetCurrentPud(window, search.latest.Best().name, search.latest.Best().utf8);
   return true;
 }
 
@@ -34,7 +43,7 @@ void ScanLatestPud(HWND window) {
 
 void AnalyseAndReport(HWND window) {
   ReportListSink sink;
-  const Analysis analysis = AnalysePud(CurrentPud, sink);
+  const Analysis analysis = AnalysePud(CurrentPud, sink, CurrentPudUtf8);
   if (analysis.outcome == ReadOutcome::OpenFailed) {
     MessageBoxA(window, "File input error", "AnalysePud", MB_ICONERROR);
     return;

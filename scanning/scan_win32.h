@@ -5,12 +5,14 @@
 
 #include "latest_pud.h"
 
-// The map the analysis opens: a bare file name, resolved against the current directory.
+// The map the analysis opens: a bare file name, resolved against the current directory, in the
+// ANSI code page or, when CurrentPudUtf8 is set, in UTF-8 (a name the code page cannot spell).
 extern char CurrentPud[kPudNameLength + 1];
+extern bool CurrentPudUtf8;
 
-// Names `name` (a bare file name of at most kPudNameLength bytes) in CurrentPud and in the
-// window's title.
-void SetCurrentPud(HWND window, const char* name);
+// Names `name` (a bare file name of at most kPudNameLength bytes, in UTF-8 when `utf8` is set) in
+// CurrentPud and in the window's title.
+void SetCurrentPud(HWND window, const char* name, bool utf8 = false);
 
 // Chooses the newest map of the current directory, names it in CurrentPud and in the window's
 // title; false when there is none, and then both stay as they were.
