@@ -89,7 +89,7 @@ TEST(PudSearchTest, ListsPlainVisibleMapsOnly) {
   SetModified(dir.Write(".hidden.pud", bytes), 1700000000);
   SetModified(dir.Write("notes.txt", bytes), 1700000000);
   SetModified(dir.Write("map.pudx", bytes), 1700000000);
-  const std::string longest = std::string(kPudNameLength - 4, 'm') + ".pud";
+  const std::string longest = std::string(255 - 4, 'm') + ".pud";  // as long as a name can be
   SetModified(dir.Write(longest, bytes), 1500000000);
   std::filesystem::create_directory(dir.path() / "folder.pud");
   SetModified((dir.path() / "folder.pud").string(), 1700000000);
