@@ -13,7 +13,8 @@ void SetCurrentPud(HWND window, const char* name, bool utf8) {
     wchar_t title[sizeof kTitleStart + MAX_PATH];
     const int start = MultiByteToWideChar(CP_ACP, 0, kTitleStart, -1, title, MAX_PATH) - 1;
     MultiByteToWideChar(CP_UTF8, 0, name, -1, title + start, MAX_PATH);
-    SetWindowTextW(window, title);
+    // The window is an ANSI one: only its Unicode default procedure keeps the title as it is.
+    DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title));
   } else {
     char title[sizeof kTitleStart + kPudNameLength];
     lstrcpyA(title, kTitleStart);

@@ -63,7 +63,7 @@ std::vector<std::string> App::ListLines() const {
   return lines;
 }
 
-Outcome AppTest::Await() {
+Outcome AppTest::Await(bool untilTunesEnd) {
   std::vector<HWND> boxes;
   for (int tries = 0; tries < 400 && (boxes = app_.Dialogs()).empty(); ++tries) Sleep(25);
   boxes.push_back(nullptr);
@@ -73,7 +73,8 @@ Outcome AppTest::Await() {
                         !Processes("hpy").empty()};
   SendMessageA(GetDlgItem(boxes[0], IDOK), BM_CLICK, 0, 0);
   WaitUntilHidden(boxes[0]);
-  for (int tries = 0; tries < 400 && Processes("alm").size() + Processes("hpy").size(); ++tries) {
+  for (int tries = 0;
+       untilTunesEnd && tries < 400 && Processes("alm").size() + Processes("hpy").size(); ++tries) {
     Sleep(25);
   }
   return outcome;

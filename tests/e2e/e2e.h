@@ -173,8 +173,9 @@ class AppTest : public testing::Test {
     app_.Command(command);
     return Await();
   }
-  // Notes the tunes that run while the box that comes shows, presses OK, waits for the tunes.
-  Outcome Await();
+  // Notes the tunes that run while the box that comes shows, presses OK, waits for the tunes
+  // unless told not to.
+  Outcome Await(bool untilTunesEnd = true);
   // Nothing shows now and nothing comes of what was sent before: the About box, asked for now,
   // is the one window the program shows. Closes it again.
   void ExpectNothingShows() const {

@@ -1,5 +1,6 @@
 // Scan, Autoscan and File, Open: the map each chooses, its report, its verdict and its tune.
 #include "e2e.h"
+#include "sample_pud.h"
 
 namespace {
 
@@ -80,6 +81,29 @@ TEST_F(ScanTest, OpenMapInAnotherFolder) {
     EXPECT_EQ(app_.Title(), autoscan ? "Statwarden: arrived.pud" : "Statwarden: rigged.pud");
   }
   std::filesystem::remove_all(away[1]);
+}
+
+// The newest map has a name the ANSI code page cannot spell and its unit data after a section
+// moved before it: Scan takes that map, and reads the unit data where it stands.
+TEST_F(ScanTest, AnyNameAnyLayout) {
+  SetSound('0');
+  AddMap("older.pud", kCleanMap);
+  std::ifstream real(SW_MAPS_DIR "\\Mountain Pass BNE CW.pud", std::ios::binary);
+  const Bytes moved = MoveSection(Bytes(std::istreambuf_iterator<char>(real), {}), "SGLD", "UDTA");
+  const std::wstring name =
+      L"\u0413\u043e\u0440\u043d\u044b\u0439 \u043f\u0435\u0440\u0435\u0432\u0430\u043b.pud";
+  std::ofstream(std::filesystem::path(start_) / name, std::ios::binary)
+      .write(reinterpret_cast<const char*>(moved.data()),
+             static_cast<std::streamsize>(moved.size()));
+  StartApp();
+  EXPECT_EQ(Run(kScan).box, kDiscrepancies);
+  wchar_t title[64] = {};
+  GetWindowTextW(app_.window, title, 64);
+  EXPECT_EQ(title, L"Statwarden: " + name);
+  EXPECT_EQ(app_.ListLines(),
+            (std::vector<std::string>{" ", "Unit Basic attack change:-", "daemon\t\t\t9\t66", " ",
+                                      "Unit Piercing Damage change:-", "daemon\t\t\t1\t66", " ",
+                                      "Hit Points change:-", "daemon\t\t\t60\t6666"}));
 }
 
 TEST_F(ScanTest, AutoscanTimerChecksEveryTenSeconds) {

@@ -5,6 +5,14 @@ namespace {
 
 using ShellTest = AppTest;
 
+void SetRegistry(HKEY root, const std::string& key, const char* name, const std::string& value) {
+  HKEY handle = nullptr;
+  RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr);
+  RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>(value.size() + 1));
+  RegCloseKey(handle);
+}
+
 // The About box closes by OK, Enter, Esc and its close box. The sound settings show the setting
 // read at start; Esc forgets a change, OK makes it at once for the tunes, and the end keeps it.
 // The help shows in the viewer without an error, and the viewer closes with the program.
@@ -91,6 +99,49 @@ TEST_F(ShellTest, SpaceInTheTemporaryFolderStartsOnlyTheTune) {
   for (const DWORD id : Processes("First.exe")) {
     TerminateProcess(OpenProcess(PROCESS_TERMINATE, FALSE, id), 0);
   }
+}
+
+// Where the system is Windows 10 or later, Help writes the help page to the temporary folder and
+// has the browser open it, with no box. At the end the page is gone, and so is the alarm that
+// was still playing when the program closed.
+TEST_F(ShellTest, HelpPageOnWindows10) {
+  const std::string opened = base_ + "\\opened.txt";
+  char htmClass[256] = {};
+  LONG classLength = sizeof htmClass;
+  RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", htmClass, &classLength);
+  SetRegistry(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\statwarden.exe", "Version", "win10");
+  SetRegistry(HKEY_CLASSES_ROOT, ".htm", nullptr, "StatwardenTest.Page");
+  SetRegistry(HKEY_CLASSES_ROOT, "StatwardenTest.Page\\shell\\open\\command", nullptr,
+              "\"" SW_OPEN_RECORDER_EXE "\" \"" + opened + "\" \"%1\"");
+  SetSound('1');
+  AddMap("rigged.pud", kRiggedMap);
+  StartApp();
+  app_.Command(kHelp);
+  std::string page;
+  for (int tries = 0; tries < 400 && page.empty(); ++tries, Sleep(25)) {
+    std::ifstream recorded(opened);
+    std::getline(recorded, page);
+  }
+  ExpectNothingShows();
+  EXPECT_EQ(page.rfind(temp_ + "\\sw_", 0), 0u) << page;
+  std::ostringstream text;
+  text << std::ifstream(page).rdbuf();
+  std::ifstream source(SW_HELP_SOURCE);
+  int topics = 0;
+  for (std::string line; std::getline(source, line);) {
+    if (line.rfind("= ", 0) != 0) continue;
+    ++topics;
+    const std::string title = line.substr(line.find("| ") + 2);
+    EXPECT_NE(text.str().find(">" + title + "<"), std::string::npos) << title;
+  }
+  EXPECT_GT(topics, 10);
+  app_.Command(kScan);
+  EXPECT_TRUE(Await(false).alarm);
+  EXPECT_EQ(app_.Close(), 0u);
+  ExpectCleanTemp('1');
+  SetRegistry(HKEY_CLASSES_ROOT, ".htm", nullptr, htmClass);
+  RegDeleteTreeA(HKEY_CLASSES_ROOT, "StatwardenTest.Page");
+  RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\statwarden.exe");
 }
 
 }  // namespace
