@@ -79,10 +79,4 @@ TEST(ThoroughCheckTest, AllListsExactlyTheFieldsThatDifferFromTheStandardData) {
   EXPECT_GT(changedMaps, 0);
 }
 
-TEST(ThoroughCheckTest, RawHasNoRoomForOtherFields) {
-  StringOutput out, err;
-  EXPECT_EQ(RunCli({"--all", "--raw", std::string(SW_MAPS_DIR) + "/War.pud"}, out, err), 2);
-  EXPECT_EQ(err.text.rfind("Usage: statwarden-cli", 0), 0u);
-}
-
 }  // namespace
