@@ -1,41 +1,200 @@
+// Every real map: the window's report as checked, in every layout of its sections, and the
+// thorough check against a separate reading of the standard data.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "cli.h"
+#include "sample_pud.h"
+#include "test_support.h"
 
 namespace {
 
-std::vector<std::string> RealMaps() {
-  std::vector<std::string> maps;
+using Bytes = std::vector<std::uint8_t>;
+
+// The real maps, by name.
+std::vector<std::filesystem::path> RealMaps() {
+  std::vector<std::filesystem::path> maps;
   for (const auto& item : std::filesystem::directory_iterator(SW_MAPS_DIR)) {
-    const std::string name = item.path().filename().string();
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
-    if (lower.ends_with(".pud")) maps.push_back(name);
+    if (item.path().extension() == ".pud" || item.path().extension() == ".PUD") {
+      maps.push_back(item.path());
+    }
   }
   std::sort(maps.begin(), maps.end());
   return maps;
 }
 
+Bytes ReadMap(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(file), {});
+}
+
 // Every real map, reported as the window would list it. The expected text was checked against
 // a separate reading of the same maps written independently of this code.
 TEST(RealMapsTest, RawReportsMatchTheCheckedReports) {
-  ASSERT_TRUE(std::filesystem::is_directory(SW_MAPS_DIR)) << SW_MAPS_DIR;
-  const std::vector<std::string> maps = RealMaps();
-  ASSERT_EQ(maps.size(), 51u);
-  std::filesystem::current_path(SW_MAPS_DIR);
   std::vector<std::string> arguments{"--raw"};
-  arguments.insert(arguments.end(), maps.begin(), maps.end());
+  for (const std::filesystem::path& map : RealMaps()) arguments.push_back(map.filename().string());
+  ASSERT_EQ(arguments.size(), 52u) << SW_MAPS_DIR;
+  std::filesystem::current_path(SW_MAPS_DIR);
   StringOutput out, err;
   EXPECT_EQ(RunCli(arguments, out, err), 1);
   EXPECT_EQ(err.text, "");
-  const std::string expected =
-      (std::ostringstream() << std::ifstream(SW_GOLDEN_REPORT, std::ios::binary).rdbuf()).str();
-  EXPECT_EQ(out.text, expected);
+  std::ostringstream expected;
+  expected << std::ifstream(SW_GOLDEN_REPORT, std::ios::binary).rdbuf();
+  EXPECT_EQ(out.text, expected.str());
+}
+
+// The window's report of a map and its outcome, as statwarden-cli --raw gives them.
+std::string Raw(const std::string& path) {
+  StringOutput out, err;
+  RunCli({"--raw", path}, out, err);
+  return out.text;
+}
+
+// The report lines alone, without the outcome.
+std::string Report(const std::string& path) {
+  const std::string raw = Raw(path);
+  const std::size_t outcome = raw.rfind('\n', raw.size() - 2);
+  return raw.substr(0, outcome == std::string::npos ? 0 : outcome + 1);
+}
+
+struct Layout {
+  const char* what;
+  std::function<Bytes(Bytes)> make;
+  // The report lines the map made gets, from those of the map itself.
+  std::function<std::string(const std::string&)> report = [](const std::string& same) {
+    return same;
+  };
+};
+
+// Every real map in each layout: the unit data is found wherever it stands, and only in its
+// section.
+TEST(SectionWalkTest, EveryLayoutOfEveryMapGetsTheReportOfItsUnitData) {
+  const std::filesystem::path riggedMap =
+      std::filesystem::path(SW_MAPS_DIR) / "Mountain Pass BNE CW.pud";
+  const std::string rigged = Report(riggedMap.string());
+  ASSERT_NE(rigged, "");
+  const Bytes riggedData = SectionData(ReadMap(riggedMap), "UDTA");
+  const Bytes noise(40, 0x01);  // would read as a set default-data flag at a fixed offset
+  const std::vector<Layout> layouts = {
+      {"SGLD before UDTA", [](Bytes m) { return MoveSection(m, "SGLD", "UDTA"); }},
+      {"unknown section before UDTA",
+       [&](Bytes m) { return InsertSection(m, "ZZZZ", noise, "UDTA"); }},
+      {"UDTA last", [](Bytes m) { return MoveSection(m, "UDTA", nullptr); }},
+      {"no ERAX, 10 bytes more before UDTA",
+       [](Bytes m) {
+         return InsertSection(RemoveSection(m, "ERAX"), "ZZZZ", {1, 1}, "UDTA");
+       }},
+      {"UDTA of 5950 bytes", [](Bytes m) { return ResizeSection(m, "UDTA", 5950); }},
+      {"a second UDTA, last",
+       [&](Bytes m) { return InsertSection(m, "UDTA", riggedData, nullptr); },
+       [&](const std::string& same) { return same + rigged; }},
+      {"no UDTA", [](Bytes m) { return RemoveSection(m, "UDTA"); },
+       [](const std::string&) { return std::string(); }},
+      {"a first length past the end: the fixed offsets",
+       [](Bytes m) {
+         m[7] = 0x7F;
+         return m;
+       }},
+  };
+  const ScratchDir dir;
+  for (const std::filesystem::path& path : RealMaps()) {
+    const Bytes map = ReadMap(path);
+    const std::string report = Report(path.string());
+    for (const Layout& layout : layouts) {
+      const std::string expected = layout.report(report);
+      EXPECT_EQ(Raw(dir.Write("made.pud", layout.make(map))),
+                expected + VerdictText(!expected.empty()) + "\n")
+          << path.filename() << ": " << layout.what;
+    }
+    // A UDTA cut short: what it lacks reads as 0, even where the next section's bytes follow.
+    const std::size_t cut = 2050;
+    const std::size_t size = SectionData(map, "UDTA").size();
+    EXPECT_EQ(
+        Raw(dir.Write("cut.pud", ResizeSection(map, "UDTA", cut))),
+        Raw(dir.Write("zeros.pud", ResizeSection(ResizeSection(map, "UDTA", cut), "UDTA", size))))
+        << path.filename();
+  }
+}
+
+// More unit-data sections than are read: never clean, whatever they hold.
+TEST(SectionWalkTest, TooManyUnitDataSectionsAreNeverClean) {
+  const ScratchDir dir;
+  Bytes map = BuildPud(SamplePud{});
+  for (int copies = 0; copies < kSectionsKept; ++copies) {
+    map = InsertSection(map, "UDTA", SectionData(map, "UDTA"), nullptr);
+  }
+  EXPECT_EQ(Raw(dir.Write("many.pud", map)), "Warning - unit discrepancies found\n");
+}
+
+using Table = std::vector<std::vector<std::string>>;  // rows of cells, the header first
+
+Table ReadTable(const char* name) {
+  std::ifstream file(std::filesystem::path(SW_STANDARD_DATA_DIR) / name);
+  Table rows;
+  for (std::string line; std::getline(file, line);) {
+    std::istringstream cells(line);
+    rows.emplace_back();
+    for (std::string cell; std::getline(cells, cell, '\t');) rows.back().push_back(cell);
+  }
+  return rows;
+}
+
+// Every field that the standard tables give, read from the map's own sections: the changes as
+// statwarden-cli --all should list them, UDTA before UGRD, without their names.
+nlohmann::json ExpectedChanges(const std::vector<std::uint8_t>& map) {
+  static const Table layout = ReadTable("section-layout.tsv");
+  static const std::map<std::string, Table> standard = {
+      {"UDTA", ReadTable("standard-units.tsv")}, {"UGRD", ReadTable("standard-upgrades.tsv")}};
+  nlohmann::json changes = nlohmann::json::array();
+  for (const auto& [tag, table] : standard) {
+    const std::vector<std::uint8_t> data = SectionData(map, tag.c_str());
+    if (data.empty() || data[0] != 0) continue;  // none, or the game's own data
+    for (const std::vector<std::string>& row : layout) {
+      const auto column = std::find(table[0].begin(), table[0].end(), row[1]);
+      if (row[0] != tag || column == table[0].end()) continue;
+      const unsigned scale = tag == "UDTA" && row[1].ends_with("_cost") ? 10 : 1;
+      const std::size_t offset = std::stoul(row[2]), bytes = std::stoul(row[4]);
+      for (std::size_t i = 0; i < std::stoul(row[3]); ++i) {
+        unsigned value = 0;
+        for (std::size_t b = bytes; b-- > 0;) value = value << 8 | data.at(offset + i * bytes + b);
+        const unsigned expected = static_cast<unsigned>(
+            std::stoul(table[i + 1][static_cast<std::size_t>(column - table[0].begin())]));
+        if (value == expected) continue;
+        changes.push_back({{"field", row[1]},
+                           {"index", i},
+                           {"map", value * scale},
+                           {"section", tag},
+                           {"standard", expected * scale}});
+      }
+    }
+  }
+  return changes;
+}
+
+TEST(ThoroughCheckTest, AllListsExactlyTheFieldsThatDifferFromTheStandardData) {
+  int changedMaps = 0;
+  for (const std::filesystem::path& path : RealMaps()) {
+    StringOutput out, err;
+    const int status = RunCli({"--all", "--json", path.string()}, out, err);
+    const nlohmann::json result = nlohmann::json::parse(out.text).at(0);
+    nlohmann::json changes = result["changes"];
+    for (nlohmann::json& change : changes) {
+      EXPECT_EQ(change.size(), 6u);
+      EXPECT_FALSE(change.value("name", "").empty()) << change;
+      change.erase("name");
+    }
+    EXPECT_EQ(changes, ExpectedChanges(ReadMap(path))) << path.filename();
+    EXPECT_EQ(status, changes.empty() && result["sections"].empty() ? 0 : 1);
+    changedMaps += !changes.empty();
+  }
+  EXPECT_GT(changedMaps, 0);
 }
 
 }  // namespace
