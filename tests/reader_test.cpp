@@ -110,12 +110,4 @@ TEST(ReaderTest, TinyFilesReadAsZero) {
   }
 }
 
-TEST(ReaderTest, WhatCannotBeOpenedOrReadFails) {
-  const ScratchDir dir;
-  PudUnitData data;
-  EXPECT_EQ(ReadPudUnitData((dir.path() / "missing.pud").string().c_str(), data),
-            ReadOutcome::OpenFailed);
-  EXPECT_EQ(ReadPudUnitData(dir.path().string().c_str(), data), ReadOutcome::OpenFailed);
-}
-
 }  // namespace

@@ -16,19 +16,16 @@ unsigned TotalMilliseconds(const Tone* tones, std::size_t count) {
 // The tunes last as long as the tune programs are given, and every tone can sound: a length, and
 // a frequency that the speaker fallback (Beep) accepts.
 TEST(TonesTest, LengthsAndRanges) {
-  const struct {
-    const Tone* tones;
-    std::size_t count, expectedCount;
-    unsigned milliseconds;
-  } tunes[] = {{kAlarmTune.data(), kAlarmTune.size(), 44, 3542},
-               {kHappyTune.data(), kHappyTune.size(), 6, 2600}};
-  for (const auto& tune : tunes) {
-    EXPECT_EQ(tune.count, tune.expectedCount);
-    EXPECT_EQ(TotalMilliseconds(tune.tones, tune.count), tune.milliseconds);
-    for (std::size_t i = 0; i < tune.count; ++i) {
-      EXPECT_GT(tune.tones[i].milliseconds, 0u) << i;
-      EXPECT_GE(tune.tones[i].frequency, 37u) << i;
-      EXPECT_LE(tune.tones[i].frequency, 32767u) << i;
+  EXPECT_EQ(kAlarmTune.size(), 44u);
+  EXPECT_EQ(TuneMilliseconds(kAlarmTune), 3542u);
+  EXPECT_EQ(kHappyTune.size(), 6u);
+  EXPECT_EQ(TuneMilliseconds(kHappyTune), 2600u);
+  for (const auto& [tones, count] :
+       {std::pair{kAlarmTune.data(), kAlarmTune.size()}, {kHappyTune.data(), kHappyTune.size()}}) {
+    for (const Tone& tone : std::vector<Tone>(tones, tones + count)) {
+      EXPECT_GT(tone.milliseconds, 0u);
+      EXPECT_GE(tone.frequency, 37u);
+      EXPECT_LE(tone.frequency, 32767u);
     }
   }
 }
