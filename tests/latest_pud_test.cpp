@@ -88,12 +88,13 @@ TEST(PudSearchTest, ListsPlainVisibleMapsOnly) {
 // Only a drive letter is a drive to make current again: a network folder has none, and drive 0
 // is no drive at all to the C runtime.
 TEST(StartDirTest, DriveOfPath) {
-  for (const auto& [path, drive] : {std::pair{"C:\\GAMES\\WAR2", 3},
-                                    {"a:\\", 1},
-                                    {"Z:\\tmp", 26},
-                                    {"\\\\server\\share\\maps", 0},
-                                    {"\\\\?\\UNC\\server\\share", 0},
-                                    {"", 0}}) {
+  const std::pair<const char*, int> cases[] = {{"C:\\GAMES\\WAR2", 3},
+                                               {"a:\\", 1},
+                                               {"Z:\\tmp", 26},
+                                               {"\\\\server\\share\\maps", 0},
+                                               {"\\\\?\\UNC\\server\\share", 0},
+                                               {"", 0}};
+  for (const auto& [path, drive] : cases) {
     EXPECT_EQ(DriveOfPath(path), drive) << path;
   }
 }

@@ -50,14 +50,9 @@ void RemoveInputFile() { std::remove(inputPath.c_str()); }
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "pud_fuzzer-XXXXXX").string();
-  const int descriptor = mkstemp(pattern.data());
-  if (descriptor < 0) {
-    std::perror("mkstemp");
-    std::abort();
-  }
-  close(descriptor);
-  inputPath = pattern;
+  inputPath =
+      (std::filesystem::temp_directory_path() / ("pud_fuzzer-" + std::to_string(getpid()) + ".pud"))
+          .string();
   std::atexit(RemoveInputFile);
   return 0;
 }
