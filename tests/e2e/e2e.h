@@ -1,5 +1,4 @@
-// Drives the real statwarden.exe from another process, each test with a start folder and a
-// temporary folder of its own: commands and keys in; title, list, boxes and tunes out.
+// Drives the real statwarden.exe from another process: commands and keys in, what it shows out.
 #pragma once
 
 #include <windows.h>
@@ -7,129 +6,151 @@
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
-#include <string>
-#include <utility>
-#include <vector>
+
+#include "sample_pud.h"
 
 // Command identifiers, as the menu, the keys and the buttons send them; the sound radio buttons.
 constexpr WORD kOpen = 102, kSoundSettings = 111, kHelp = 112, kAbout = 113, kScan = 220,
                kAutoscan = 230, kSoundOn = 102, kSoundOff = 103;
 
 using Box = std::pair<std::string, std::string>;  // a message box's text and caption
-extern const Box kDiscrepancies, kClean, kFileInputError;
+inline const Box kDiscrepancies{"Warning - unit discrepancies found", "Statwarden"};
 using Bytes = std::vector<std::uint8_t>;
 // A map with three changed statistics, listed as kRiggedLines, and one with none.
-extern const Bytes kRiggedMap, kCleanMap;
-extern const std::vector<std::string> kRiggedLines;
+inline const Bytes kRiggedMap = [] {
+  SamplePud map;
+  SetMapValue(map.units, Statistic::BuildTime, 5, 200);
+  SetMapValue(map.units, Statistic::GoldCost, 2, 45);
+  SetMapValue(map.units, Statistic::HitPoints, 0, 100);
+  return BuildPud(map);
+}();
+inline const Bytes kCleanMap = BuildPud(SamplePud{});
+inline const std::vector<std::string> kRiggedLines = {
+    "Build time change:-", "catapult\t\t\t250\t200", " ",
+    "Gold cost change:-",  "peasant\t\t\t400\t450",  " ",
+    "Hit Points change:-", "footman\t\t\t60\t100"};
 // This program's own temporary folder, which holds each test's folders.
-extern const std::string kDriverTemp;
+inline const std::string kDriverTemp = (std::filesystem::temp_directory_path() / "").string();
 
-inline std::string WindowText(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+// Polls until `done`, for at most `ms` milliseconds; whether it came.
+template <typename Done>
+bool WaitFor(Done done, DWORD ms = 10000) {
+  for (const DWORD start = GetTickCount(); !done(); Sleep(20))
+    if (GetTickCount() - start > ms) return false;
+  return true;
 }
 
-inline void PressKey(HWND window, int key) {
-  PostMessageA(window, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+inline std::string WindowText(HWND window) {
+  char text[1024];
+  return {text, static_cast<std::size_t>(GetWindowTextA(window, text, sizeof text))};
 }
 
 inline bool WaitUntilHidden(HWND window) {
-  for (int tries = 0; tries < 250 && IsWindowVisible(window); ++tries) Sleep(20);
-  return !IsWindowVisible(window);
+  return window != nullptr && WaitFor([=] { return !IsWindowVisible(window); });
 }
 
-// Runs the Autoscan dialog's check at once, as its timer would, and waits until it has run or the
-// dialog has ended: a button press posted behind the tick shows when the tick is through.
+// Runs Autoscan's check now, as its timer would; a button press posted after it shows it is done.
 inline void Tick(HWND dialog) {
   PostMessageA(dialog, WM_TIMER, 1, 0);
   HWND cancel = GetDlgItem(dialog, IDCANCEL);
   PostMessageA(cancel, BM_SETSTATE, TRUE, 0);
-  for (int tries = 0; tries < 500 && IsWindowVisible(dialog); ++tries, Sleep(10)) {
-    if (SendMessageA(cancel, BM_GETSTATE, 0, 0) & BST_PUSHED) {
-      SendMessageA(cancel, BM_SETSTATE, FALSE, 0);
-      return;
-    }
-  }
+  WaitFor([=] {
+    return !IsWindowVisible(dialog) || (SendMessageA(cancel, BM_GETSTATE, 0, 0) & BST_PUSHED);
+  });
+  SendMessageA(cancel, BM_SETSTATE, FALSE, 0);
 }
 
-// The running processes whose program file begins with `prefix`.
 inline std::vector<DWORD> Processes(const std::string& prefix) {
   std::vector<DWORD> found;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-    if (_strnicmp(entry.szExeFile, prefix.c_str(), prefix.size()) == 0) {
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+    if (_strnicmp(entry.szExeFile, prefix.c_str(), prefix.size()) == 0)
       found.push_back(entry.th32ProcessID);
-    }
-  }
   CloseHandle(snapshot);
   return found;
 }
 
+// What is in `folder` and below it, by paths from there.
 inline std::set<std::string> FilesIn(const std::string& folder) {
   std::set<std::string> names;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    names.insert(entry.path().filename().string());
-  }
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    names.insert(entry.path().lexically_relative(folder).string());
   return names;
 }
 
-// Writes a file last written 40 - `day` days ago: the later the day, the newer
-// the file.
-void WriteMap(const std::string& path, const Bytes& bytes, WORD day, DWORD attributes = 0);
+inline std::string Contents(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Writes a map last written 40 - `day` days ago, the later the newer; its path.
+inline std::filesystem::path WriteMap(const std::filesystem::path& path, const Bytes& bytes,
+                                      int day = 1, DWORD attributes = 0) {
+  std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
+  const auto now = std::filesystem::file_time_type::clock::now();
+  std::filesystem::last_write_time(path, now - std::chrono::days(40 - day));
+  SetFileAttributesW(path.c_str(), attributes);
+  return path;
+}
 
 struct App {
-  // Starts statwarden.exe in `startFolder` with `tempFolder` as its temporary folder (ending the
-  // one started before); false when its window does not show.
-  bool Start(const std::string& startFolder, const std::string& tempFolder);
+  bool Start(const std::filesystem::path& startFolder, const std::string& tempFolder) {
+    // Inherited by the program, and kept: the tests' own folders are under kDriverTemp.
+    SetEnvironmentVariableA("TMP", tempFolder.c_str());
+    SetEnvironmentVariableA("TEMP", tempFolder.c_str());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    CreateProcessA(SW_STATWARDEN_EXE, nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                   startFolder.string().c_str(), &startup, &process);
+    // The window shows and the support files are written before the program waits for input.
+    WaitForInputIdle(process.hProcess, 10000);
+    for (HWND top = nullptr; (top = FindWindowExA(nullptr, top, "Statwarden", nullptr));) {
+      DWORD processId = 0;
+      GetWindowThreadProcessId(top, &processId);
+      if (processId == process.dwProcessId) window = top;
+    }
+    return window != nullptr;
+  }
   void End() {
     TerminateProcess(process.hProcess, 1);
     WaitForSingleObject(process.hProcess, 5000);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     process = {};
-    window = nullptr;
   }
   ~App() { End(); }
   void Command(WORD id) const { PostMessageA(window, WM_COMMAND, id, 0); }
-  std::string Title() const { return WindowText(window); }
-  std::vector<std::string> ListLines() const;
+  std::vector<std::string> ListLines() const {
+    HWND list = FindWindowExA(window, nullptr, "LISTBOX", nullptr);
+    std::vector<std::string> lines(static_cast<std::size_t>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+    // Wide: LB_GETTEXT in ANSI across processes overruns its buffer under Wine.
+    wchar_t line[256];
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const LRESULT length = SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
+      lines[i].assign(line, line + (length > 0 ? length : 0));
+    }
+    return lines;
+  }
   // The visible dialogs and message boxes the main window owns.
   std::vector<HWND> Dialogs() const {
     std::vector<HWND> dialogs;
-    for (HWND top = nullptr; (top = FindWindowExA(nullptr, top, "#32770", nullptr));) {
+    for (HWND top = nullptr; (top = FindWindowExA(nullptr, top, "#32770", nullptr));)
       if (IsWindowVisible(top) && GetWindow(top, GW_OWNER) == window) dialogs.push_back(top);
-    }
     return dialogs;
   }
-  HWND WaitForDialog(const std::string& caption) const {
-    for (int tries = 0; tries < 400; ++tries, Sleep(25)) {
-      for (HWND dialog : Dialogs()) {
-        if (WindowText(dialog) == caption) return dialog;
-      }
-    }
+  // The first of them to show with this caption, or with any if none is given.
+  HWND WaitForDialog(const std::string& caption = "") const {
+    for (int tries = 0; tries < 400; ++tries, Sleep(25))
+      for (HWND dialog : Dialogs())
+        if (caption.empty() || WindowText(dialog) == caption) return dialog;
     return nullptr;
   }
-  // Types `path` into the dialog of File, Open and presses Open; true once the dialog has gone.
-  bool OpenFile(const std::string& path) const {
-    Command(kOpen);
-    HWND dialog = WaitForDialog("Open");
-    // The file-name field is an Edit in a ComboBox in a ComboBoxEx32, all with this identifier.
-    HWND field = GetDlgItem(GetDlgItem(GetDlgItem(dialog, 0x47C), 0x47C), 0x47C);
-    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    return dialog != nullptr && WaitUntilHidden(dialog);
-  }
-  // The exit code once closed, or STILL_ACTIVE.
-  DWORD Close() {
+  DWORD Close() const {
     PostMessageA(window, WM_CLOSE, 0, 0);
     WaitForSingleObject(process.hProcess, 10000);
     DWORD code = STILL_ACTIVE;
@@ -153,46 +174,45 @@ class AppTest : public testing::Test {
     base_ = kDriverTemp + testing::UnitTest::GetInstance()->current_test_info()->name();
     std::filesystem::remove_all(base_);
     std::filesystem::create_directories(start_ = base_ + "\\maps");
-    std::filesystem::create_directories(temp_ = base_ + "\\temp");
+    // A space in its path: the tunes run all the same.
+    std::filesystem::create_directories(temp_ = base_ + "\\temp files");
   }
   void TearDown() override {
     app_.End();
     std::filesystem::remove_all(base_);
   }
-  // A map in the start folder; its path.
-  std::string AddMap(const std::string& name, const Bytes& bytes, WORD day = 1,
-                     DWORD attributes = 0) const {
-    WriteMap(start_ + "\\" + name, bytes, day, attributes);
-    return start_ + "\\" + name;
+  // Starts the program, with this sound setting in its configuration file if one is given.
+  void StartApp(char sound = 0) {
+    if (sound != 0) std::ofstream(temp_ + "\\sw_config.cfg") << "\n[SOUND] " << sound << "\n\n";
+    ASSERT_TRUE(app_.Start(start_, temp_));
   }
-  void SetSound(char digit) const {
-    std::ofstream(temp_ + "\\sw_config.cfg") << "\n[SOUND] " << digit << "\n\n";
+  // Sends `command`, if any; notes the tunes that run as the box that comes shows, presses OK, and
+  // waits for the tunes unless told not to.
+  Outcome Run(WORD command = 0, bool untilTunesEnd = true) {
+    if (command != 0) app_.Command(command);
+    HWND box = app_.WaitForDialog();
+    const Outcome outcome{Box(WindowText(GetDlgItem(box, 0xFFFF)), WindowText(box)),
+                          !Processes("alm").empty(), !Processes("hpy").empty()};
+    SendDlgItemMessageA(box, IDOK, BM_CLICK, 0, 0);
+    WaitUntilHidden(box);
+    if (untilTunesEnd) WaitFor([] { return Processes("alm").empty() && Processes("hpy").empty(); });
+    return outcome;
   }
-  void StartApp() { ASSERT_TRUE(app_.Start(start_, temp_)); }
-  Outcome Run(WORD command) {
-    app_.Command(command);
-    return Await();
-  }
-  // Notes the tunes that run while the box that comes shows, presses OK, waits for the tunes
-  // unless told not to.
-  Outcome Await(bool untilTunesEnd = true);
-  // Nothing shows now and nothing comes of what was sent before: the About box, asked for now,
-  // is the one window the program shows. Closes it again.
-  void ExpectNothingShows() const {
+  // The About box, asked for, is all that shows now or comes of what was sent; `message` closes it.
+  void ExpectOnlyAbout(UINT message = BM_CLICK, WPARAM wParam = 0) const {
     app_.Command(kAbout);
     HWND about = app_.WaitForDialog("About Statwarden");
     EXPECT_EQ(app_.Dialogs(), std::vector<HWND>{about});
-    PostMessageA(about, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(about != nullptr && WaitUntilHidden(about));
+    PostMessageA(message == BM_CLICK ? GetDlgItem(about, IDOK) : about, message, wParam, 1);
+    EXPECT_TRUE(WaitUntilHidden(about));
   }
-  // After a normal end only the configuration file is left, with this setting.
-  void ExpectCleanTemp(char soundDigit) const {
+  // After a normal end only the configuration file is left, with the sound on.
+  void ExpectCleanTemp() const {
     EXPECT_EQ(FilesIn(temp_), std::set<std::string>{"sw_config.cfg"});
-    std::ifstream file(temp_ + "\\sw_config.cfg", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
-              std::string("\r\n[SOUND] ") + soundDigit + "\r\n\r\n");
+    EXPECT_EQ(Contents(temp_ + "\\sw_config.cfg"), "\r\n[SOUND] 1\r\n\r\n");
   }
 
-  std::string base_, start_, temp_;
+  std::string base_, temp_;
+  std::filesystem::path start_;
   App app_;
 };

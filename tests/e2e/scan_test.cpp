@@ -1,6 +1,5 @@
 // Scan, Autoscan and File, Open: the map each chooses, its report, its verdict and its tune.
 #include "e2e.h"
-#include "sample_pud.h"
 
 namespace {
 
@@ -10,92 +9,35 @@ using ScanTest = AppTest;
 HWND OpenAutoscan(const App& app) {
   app.Command(kAutoscan);
   HWND dialog = app.WaitForDialog("Autoscan");
-  for (int tries = 0; tries < 100 && GetUpdateRect(dialog, nullptr, FALSE); ++tries) Sleep(20);
+  WaitFor([=] { return !GetUpdateRect(dialog, nullptr, FALSE); });
   return dialog;
 }
 
-// Hidden and system maps and a folder, all newer, are passed over. The map held open by another
-// program, as while it downloads, gives its error, no verdict and no list, and the program goes
-// on. Once read, it is listed, and the alarm plays while the verdict shows; so too under a name
-// the ANSI code page cannot spell.
-TEST_F(ScanTest, RiggedMapWithTheAlarm) {
-  AddMap("hidden.pud", kRiggedMap, 9, FILE_ATTRIBUTE_HIDDEN);
-  AddMap("system.pud", kRiggedMap, 9, FILE_ATTRIBUTE_SYSTEM);
-  CreateDirectoryA((start_ + "\\folder.pud").c_str(), nullptr);
+// Scan skips hidden and system maps and folders, names a map held open unreadable, and reads a map
+// named beyond the ANSI code page with its unit data after a moved section.
+TEST_F(ScanTest, NewestPlainMapReadAndReported) {
+  WriteMap(start_ / "hidden.pud", kRiggedMap, 9, FILE_ATTRIBUTE_HIDDEN);
+  WriteMap(start_ / "system.pud", kRiggedMap, 9, FILE_ATTRIBUTE_SYSTEM);
+  std::filesystem::create_directory(start_ / "folder.pud");
   StartApp();
   EXPECT_EQ(Run(kScan).box, Box("Error - no puds found", "Scan"));
-  const std::string map = AddMap("rigged.pud", kRiggedMap, 1);
-  HANDLE held = CreateFileA(map.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  const auto map = WriteMap(start_ / "rigged.pud", kRiggedMap);
+  HANDLE held = CreateFileW(map.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   Outcome outcome = Run(kScan);
-  EXPECT_EQ(outcome.box, kFileInputError);
+  EXPECT_EQ(outcome.box, Box("File input error", "AnalysePud"));
   EXPECT_FALSE(outcome.alarm || outcome.happy);
-  EXPECT_EQ(app_.Title(), "Statwarden: rigged.pud");
+  EXPECT_EQ(WindowText(app_.window), "Statwarden: rigged.pud");
   EXPECT_TRUE(app_.ListLines().empty());
-
   CloseHandle(held);
-  PressKey(app_.window, 'S');
-  outcome = Await();
+  PostMessageA(app_.window, WM_KEYDOWN, 'S', 1);
+  outcome = Run();
   EXPECT_EQ(outcome.box, kDiscrepancies);
   EXPECT_TRUE(outcome.alarm && !outcome.happy);
-  const auto russian = std::filesystem::path(start_) / L"\u041A\u0440\u0435\u043F\u043E.pud";
-  std::filesystem::rename(map, russian);
-  EXPECT_EQ(Run(kScan).box, kDiscrepancies) << "a name the ANSI code page cannot spell";
-  EXPECT_EQ(app_.ListLines(), kRiggedLines);
-  EXPECT_EQ(app_.Close(), 0u);
-  ExpectCleanTemp('1');
-}
-
-// The Delete key opens the dialog; Cancel changes nothing. A map chosen in another folder, on
-// this drive or another, is read there; Scan and Autoscan afterwards go back to the start folder.
-TEST_F(ScanTest, OpenMapInAnotherFolder) {
-  SetSound('0');
-  AddMap("rigged.pud", kRiggedMap);
-  StartApp();
-  ASSERT_EQ(Run(kScan).box, kDiscrepancies);
-  PressKey(app_.window, VK_DELETE);
-  PostMessageA(app_.WaitForDialog("Open"), WM_COMMAND, IDCANCEL, 0);
-  ExpectNothingShows();
-  EXPECT_EQ(app_.Title(), "Statwarden: rigged.pud");
   EXPECT_EQ(app_.ListLines(), kRiggedLines);
 
-  const std::string away[] = {base_ + "\\far", "Z:\\tmp\\" + base_.substr(base_.rfind('\\') + 1)};
-  for (const std::string& folder : away) {
-    const bool autoscan = folder == away[1];
-    std::filesystem::create_directories(folder);
-    WriteMap(folder + "\\far away.pud", kCleanMap, 9);
-    ASSERT_TRUE(app_.OpenFile(folder + "\\far away.pud"));
-    EXPECT_EQ(Await().box, kClean);
-    EXPECT_EQ(app_.Title(), "Statwarden: far away.pud");
-    EXPECT_TRUE(app_.ListLines().empty());
-    if (autoscan) {
-      HWND dialog = OpenAutoscan(app_);
-      WriteMap(folder + "\\elsewhere.pud", kRiggedMap, 2);
-      Tick(dialog);
-      EXPECT_TRUE(IsWindowVisible(dialog)) << "a map in the other folder";
-      AddMap("arrived.pud", kRiggedMap, 2);
-      Tick(dialog);
-    } else {
-      app_.Command(kScan);
-    }
-    EXPECT_EQ(Await().box, kDiscrepancies);
-    EXPECT_EQ(app_.Title(), autoscan ? "Statwarden: arrived.pud" : "Statwarden: rigged.pud");
-  }
-  std::filesystem::remove_all(away[1]);
-}
-
-// The newest map has a name the ANSI code page cannot spell and its unit data after a section
-// moved before it: Scan takes that map, and reads the unit data where it stands.
-TEST_F(ScanTest, AnyNameAnyLayout) {
-  SetSound('0');
-  AddMap("older.pud", kCleanMap);
-  std::ifstream real(SW_MAPS_DIR "\\Mountain Pass BNE CW.pud", std::ios::binary);
-  const Bytes moved = MoveSection(Bytes(std::istreambuf_iterator<char>(real), {}), "SGLD", "UDTA");
-  const std::wstring name =
-      L"\u0413\u043e\u0440\u043d\u044b\u0439 \u043f\u0435\u0440\u0435\u0432\u0430\u043b.pud";
-  std::ofstream(std::filesystem::path(start_) / name, std::ios::binary)
-      .write(reinterpret_cast<const char*>(moved.data()),
-             static_cast<std::streamsize>(moved.size()));
-  StartApp();
+  const std::string real = Contents(SW_MAPS_DIR "\\Mountain Pass BNE CW.pud");
+  const std::wstring name = L"\u041f\u0435\u0440\u0435\u0432\u0430\u043b 2.pud";
+  WriteMap(start_ / name, MoveSection(Bytes(real.begin(), real.end()), "SGLD", "UDTA"), 2);
   EXPECT_EQ(Run(kScan).box, kDiscrepancies);
   wchar_t title[64] = {};
   GetWindowTextW(app_.window, title, 64);
@@ -104,55 +46,84 @@ TEST_F(ScanTest, AnyNameAnyLayout) {
             (std::vector<std::string>{" ", "Unit Basic attack change:-", "daemon\t\t\t9\t66", " ",
                                       "Unit Piercing Damage change:-", "daemon\t\t\t1\t66", " ",
                                       "Hit Points change:-", "daemon\t\t\t60\t6666"}));
+  EXPECT_EQ(app_.Close(), 0u);
+  ExpectCleanTemp();
 }
 
-TEST_F(ScanTest, AutoscanTimerChecksEveryTenSeconds) {
-  SetSound('0');
-  StartApp();
-  const DWORD asked = GetTickCount();
-  HWND dialog = OpenAutoscan(app_);
-  AddMap("arrived.pud", kRiggedMap, 2);
-  while (IsWindowVisible(dialog) && GetTickCount() - asked < 20000) Sleep(50);
-  EXPECT_GE(GetTickCount() - asked, 9800u);
-  EXPECT_EQ(Await().box, kDiscrepancies);
+// Delete opens the dialog and Cancel changes nothing. A map chosen in another folder, on this
+// drive or another, is read there; Scan and Autoscan afterwards go back to the start folder.
+TEST_F(ScanTest, OpenMapInAnotherFolder) {
+  WriteMap(start_ / "rigged.pud", kRiggedMap);
+  StartApp('0');
+  ASSERT_EQ(Run(kScan).box, kDiscrepancies);
+  PostMessageA(app_.window, WM_KEYDOWN, VK_DELETE, 1);
+  PostMessageA(app_.WaitForDialog("Open"), WM_COMMAND, IDCANCEL, 0);
+  ExpectOnlyAbout();
+  EXPECT_EQ(WindowText(app_.window), "Statwarden: rigged.pud");
+  EXPECT_EQ(app_.ListLines(), kRiggedLines);
+
+  const std::string away[] = {base_ + "\\far", "Z:\\tmp\\" + base_.substr(base_.rfind('\\') + 1)};
+  for (const std::string& folder : away) {
+    const std::string path = folder + "\\far away.pud";
+    std::filesystem::create_directories(folder);
+    WriteMap(path, kCleanMap, 9);
+    app_.Command(kOpen);
+    HWND open = app_.WaitForDialog("Open");
+    // The file-name field is an Edit in a ComboBox in a ComboBoxEx32, all with this identifier.
+    HWND field = GetDlgItem(GetDlgItem(GetDlgItem(open, 0x47C), 0x47C), 0x47C);
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(open, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitUntilHidden(open));
+    EXPECT_EQ(Run().box, Box("No unit specials found", "Statwarden"));
+    EXPECT_EQ(WindowText(app_.window), "Statwarden: far away.pud");
+    EXPECT_TRUE(app_.ListLines().empty());
+    if (folder == away[0]) {
+      EXPECT_EQ(Run(kScan).box, kDiscrepancies);
+      EXPECT_EQ(WindowText(app_.window), "Statwarden: rigged.pud");
+      continue;
+    }
+    HWND dialog = OpenAutoscan(app_);
+    WriteMap(folder + "\\elsewhere.pud", kRiggedMap, 2);
+    Tick(dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "a map in the other folder";
+    WriteMap(start_ / "arrived.pud", kRiggedMap, 2);
+    Tick(dialog);
+    EXPECT_EQ(Run().box, kDiscrepancies);
+    EXPECT_EQ(WindowText(app_.window), "Statwarden: arrived.pud");
+  }
+  std::filesystem::remove_all(away[1]);
 }
 
-// Hidden and system maps, a folder and a map still at 0 bytes leave Autoscan's count alone; a
-// map that is emptied changes it as much as one that comes. The Scan then takes the newest map.
-TEST_F(ScanTest, AutoscanCountsPlainMapsWithContent) {
-  SetSound('0');
-  const std::string clean = AddMap("clean.pud", kCleanMap, 1);
-  AddMap("rigged.pud", kRiggedMap, 3);
-  StartApp();
-  HWND dialog = OpenAutoscan(app_);
-  AddMap("hidden.pud", kRiggedMap, 2, FILE_ATTRIBUTE_HIDDEN);
-  AddMap("system.pud", kRiggedMap, 2, FILE_ATTRIBUTE_SYSTEM);
-  AddMap("arriving.pud", {}, 2);
-  CreateDirectoryA((start_ + "\\folder.pud").c_str(), nullptr);
-  Tick(dialog);
-  EXPECT_TRUE(IsWindowVisible(dialog)) << "counted what does not count";
-  WriteMap(clean, {}, 1);
-  Tick(dialog);
-  EXPECT_EQ(Await().box, kDiscrepancies);
-  EXPECT_EQ(app_.Title(), "Statwarden: rigged.pud");
-}
-
-// With nothing new Autoscan gives up after 31 checks, the first of them the paint as the dialog
-// shows, and leaves the list as it was. A new watch counts afresh; Cancel empties the list.
-TEST_F(ScanTest, AutoscanFailsafeAndCancel) {
-  SetSound('0');
-  AddMap("rigged.pud", kRiggedMap, 1);
-  StartApp();
+// Autoscan gives up after 31 checks, the list kept; a new watch counts afresh, skips what Scan
+// skips and empty maps, and checks every ten seconds. Cancel empties the list.
+TEST_F(ScanTest, Autoscan) {
+  const auto clean = WriteMap(start_ / "clean.pud", kCleanMap, 1);
+  WriteMap(start_ / "rigged.pud", kRiggedMap, 3);
+  StartApp('0');
   ASSERT_EQ(Run(kScan).box, kDiscrepancies);
   HWND dialog = OpenAutoscan(app_);
   int ticks = 0;
   for (; ticks < 40 && IsWindowVisible(dialog); ++ticks) Tick(dialog);
   EXPECT_EQ(ticks, 30);
-  EXPECT_EQ(Await().box, Box("Failsafe - maximium timeout reached", "Statwarden"));
-  ExpectNothingShows();
+  EXPECT_EQ(Run().box, Box("Failsafe - maximium timeout reached", "Statwarden"));
+  ExpectOnlyAbout();
   EXPECT_EQ(app_.ListLines(), kRiggedLines);
+
+  const DWORD asked = GetTickCount();
+  dialog = OpenAutoscan(app_);
+  WriteMap(start_ / "hidden.pud", kRiggedMap, 2, FILE_ATTRIBUTE_HIDDEN);
+  WriteMap(start_ / "system.pud", kRiggedMap, 2, FILE_ATTRIBUTE_SYSTEM);
+  WriteMap(start_ / "arriving.pud", {}, 2);
+  std::filesystem::create_directory(start_ / "folder.pud");
+  Tick(dialog);
+  EXPECT_TRUE(IsWindowVisible(dialog)) << "counted what does not count";
+  WriteMap(clean, {}, 1);
+  EXPECT_TRUE(WaitFor([=] { return !IsWindowVisible(dialog); }, 20000));
+  EXPECT_GE(GetTickCount() - asked, 9800u);
+  EXPECT_EQ(Run().box, kDiscrepancies);
+  EXPECT_EQ(WindowText(app_.window), "Statwarden: rigged.pud");
   SendDlgItemMessageA(OpenAutoscan(app_), IDCANCEL, BM_CLICK, 0, 0);
-  ExpectNothingShows();
+  ExpectOnlyAbout();
   EXPECT_TRUE(app_.ListLines().empty());
 }
 
