@@ -22,8 +22,7 @@ CliRun RunWith(const std::vector<std::string>& arguments) {
   return {status, out.text, err.text};
 }
 
-// A clean map, a rigged one (blacksmiths' gold costs changed), one using the default data, one
-// missing; each written a hundred seconds after the one before.
+// A map using the default data, a newer rigged one (blacksmiths' gold costs changed), one missing.
 class CliTest : public testing::Test {
  protected:
   CliTest() {
@@ -31,7 +30,6 @@ class CliTest : public testing::Test {
     SetMapValue(rigged.units, Statistic::GoldCost, 82, 81);
     SetMapValue(rigged.units, Statistic::GoldCost, 83, 0);
     standard.defaultDataWord = 1;
-    clean_ = Write("clean.pud", SamplePud{}, 0);
     standard_ = Write("standard.pud", standard, 100);
     rigged_ = Write("rigged.pud", rigged, 200);
     missing_ = (dir_.path() / "missing.pud").string();
@@ -45,11 +43,10 @@ class CliTest : public testing::Test {
   }
 
   ScratchDir dir_;
-  std::string clean_, rigged_, standard_, missing_;
+  std::string rigged_, standard_, missing_;
 };
 
-// Every map is checked; one that cannot be read, a folder too, is named on stderr and makes the
-// status 2 whatever the others found.
+// Every map is checked; one that cannot be read (a folder too) is named on stderr: status 2.
 TEST_F(CliTest, UnreadableMapsAreNamedAndTheOthersChecked) {
   const std::string folder = dir_.path().string();
   const CliRun run = RunWith({"--raw", rigged_, missing_, folder, standard_});
@@ -75,8 +72,7 @@ TEST_F(CliTest, JsonDescribesEveryMap) {
   EXPECT_EQ(maps[1]["sections"], nlohmann::json::array());
 }
 
-// The newest map of the folder named, or, with none named, of the start folder wherever the
-// current directory has gone since.
+// The newest map of the folder named, or of the start folder wherever the current one is now.
 TEST_F(CliTest, LatestChecksTheNewestMap) {
   EXPECT_EQ(RunWith({"--raw", "--latest", dir_.path().string()}).status, 1);
   const ScratchDir empty;
@@ -93,9 +89,9 @@ TEST_F(CliTest, LatestChecksTheNewestMap) {
 TEST_F(CliTest, Usage) {
   for (const auto& [arguments, status] : {std::pair{std::vector<std::string>{"--help"}, 0},
                                           {{}, 2},
-                                          {{"--frobnicate", clean_}, 2},
-                                          {{"--raw", "--json", clean_}, 2},
-                                          {{"--all", "--raw", clean_}, 2},
+                                          {{"--frobnicate", standard_}, 2},
+                                          {{"--raw", "--json", standard_}, 2},
+                                          {{"--all", "--raw", standard_}, 2},
                                           {{"--latest", "a", "b"}, 2}}) {
     const CliRun run = RunWith(arguments);
     EXPECT_EQ(run.status, status);

@@ -62,8 +62,7 @@ void SetModified(const std::string& path, time_t seconds) {
   ASSERT_EQ(utime(path.c_str(), &times), 0);
 }
 
-// Directories, dotfiles and other names are never listed, whatever their age; the longest name
-// the file system allows is listed whole.
+// Folders, dotfiles and other names are never listed; the longest name possible is listed whole.
 TEST(PudSearchTest, ListsPlainVisibleMapsOnly) {
   const ScratchDir dir;
   const std::vector<std::uint8_t> bytes(10, 1);
@@ -85,8 +84,7 @@ TEST(PudSearchTest, ListsPlainVisibleMapsOnly) {
   EXPECT_EQ(found.latest.Best().size, 0);
 }
 
-// Only a drive letter is a drive to make current again: a network folder has none, and drive 0
-// is no drive at all to the C runtime.
+// Only a drive letter is a drive to make current: a network folder has none (drive 0 is none).
 TEST(StartDirTest, DriveOfPath) {
   const std::pair<const char*, int> cases[] = {{"C:\\GAMES\\WAR2", 3},
                                                {"a:\\", 1},
@@ -94,9 +92,7 @@ TEST(StartDirTest, DriveOfPath) {
                                                {"\\\\server\\share\\maps", 0},
                                                {"\\\\?\\UNC\\server\\share", 0},
                                                {"", 0}};
-  for (const auto& [path, drive] : cases) {
-    EXPECT_EQ(DriveOfPath(path), drive) << path;
-  }
+  for (const auto& [path, drive] : cases) EXPECT_EQ(DriveOfPath(path), drive) << path;
 }
 
 }  // namespace

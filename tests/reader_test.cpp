@@ -71,8 +71,7 @@ TEST(ReaderTest, DefaultDataFlagIsTheLowByte) {
   }
 }
 
-// A short file after a full one: what the short file lacks reads as 0, never as the values of
-// the map read before it; half a hit-point value keeps its low byte.
+// What a short file lacks reads as 0, not as the map read before; half a value keeps its low byte.
 TEST(ReaderTest, ShortFileAfterFullMapReadsZeroWhereItEnds) {
   const ScratchDir dir;
   const SamplePud full = Distinct();

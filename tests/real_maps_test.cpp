@@ -22,9 +22,8 @@ using Bytes = std::vector<std::uint8_t>;
 std::vector<std::filesystem::path> RealMaps() {
   std::vector<std::filesystem::path> maps;
   for (const auto& item : std::filesystem::directory_iterator(SW_MAPS_DIR)) {
-    if (item.path().extension() == ".pud" || item.path().extension() == ".PUD") {
+    if (item.path().extension() == ".pud" || item.path().extension() == ".PUD")
       maps.push_back(item.path());
-    }
   }
   std::sort(maps.begin(), maps.end());
   return maps;
@@ -35,8 +34,7 @@ Bytes ReadMap(const std::filesystem::path& path) {
   return Bytes(std::istreambuf_iterator<char>(file), {});
 }
 
-// Every real map, reported as the window would list it. The expected text was checked against
-// a separate reading of the same maps written independently of this code.
+// The window's report of every real map, as checked against an independent reading of them.
 TEST(RealMapsTest, RawReportsMatchTheCheckedReports) {
   std::vector<std::string> arguments{"--raw"};
   for (const std::filesystem::path& map : RealMaps()) arguments.push_back(map.filename().string());
@@ -70,8 +68,7 @@ struct Layout {
   char report = '=';  // the map's own report, '+' with the rigged map's after it, '0' none
 };
 
-// Every real map in each layout: the unit data is found wherever it stands, and only in its
-// section.
+// Every real map in each layout: the unit data is found wherever it stands, only in its section.
 TEST(SectionWalkTest, EveryLayoutOfEveryMapGetsTheReportOfItsUnitData) {
   const std::filesystem::path riggedMap =
       std::filesystem::path(SW_MAPS_DIR) / "Mountain Pass BNE CW.pud";
@@ -124,9 +121,8 @@ TEST(SectionWalkTest, EveryLayoutOfEveryMapGetsTheReportOfItsUnitData) {
 TEST(SectionWalkTest, TooManyUnitDataSectionsAreNeverClean) {
   const ScratchDir dir;
   Bytes map = BuildPud(SamplePud{});
-  for (int copies = 0; copies < kSectionsKept; ++copies) {
+  for (int copies = 0; copies < kSectionsKept; ++copies)
     map = InsertSection(map, "UDTA", SectionData(map, "UDTA"), nullptr);
-  }
   EXPECT_EQ(Raw(dir.Write("many.pud", map)), "Warning - unit discrepancies found\n");
 }
 

@@ -1,10 +1,10 @@
 // Shared helpers of the native tests: scratch folders and files, and a report collector.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "report.h"
@@ -12,17 +12,21 @@
 // A fresh, empty folder removed again at the end of the test.
 class ScratchDir {
  public:
-  ScratchDir();
-  ~ScratchDir();
+  ScratchDir() { std::filesystem::create_directories(path_); }
+  ~ScratchDir() { std::filesystem::remove_all(path_); }
   ScratchDir(const ScratchDir&) = delete;
   ScratchDir& operator=(const ScratchDir&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
   // Writes `bytes` to `name` inside the folder and returns the full path.
-  std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+  std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+    std::ofstream(path_ / name, std::ios::binary) << std::string(bytes.begin(), bytes.end());
+    return (path_ / name).string();
+  }
 
  private:
-  std::filesystem::path path_;
+  const std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                      ("sw-test-" + std::to_string(std::random_device()()));
 };
 
 // Keeps every report line.

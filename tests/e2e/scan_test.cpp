@@ -57,7 +57,9 @@ TEST_F(ScanTest, OpenMapInAnotherFolder) {
   StartApp('0');
   ASSERT_EQ(Run(kScan).box, kDiscrepancies);
   PostMessageA(app_.window, WM_KEYDOWN, VK_DELETE, 1);
-  PostMessageA(app_.WaitForDialog("Open"), WM_COMMAND, IDCANCEL, 0);
+  HWND cancelled = app_.WaitForDialog("Open");
+  ASSERT_NE(cancelled, nullptr) << "the Delete key";
+  PostMessageA(cancelled, WM_COMMAND, IDCANCEL, 0);
   ExpectOnlyAbout();
   EXPECT_EQ(WindowText(app_.window), "Statwarden: rigged.pud");
   EXPECT_EQ(app_.ListLines(), kRiggedLines);

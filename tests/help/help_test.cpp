@@ -1,5 +1,4 @@
-// The shipped help text compiled, with its topic offsets read back, and the source faults that
-// would leave a jump leading nowhere.
+// The shipped help compiled, its topic offsets read back; sources whose jumps would lead nowhere.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -31,9 +30,8 @@ std::vector<std::size_t> LeafEntries(const Bytes& tree, const std::string& struc
   std::size_t at = page + 8;
   for (std::uint32_t i = 0; i < U16(tree, page + 2); ++i) {
     entries.push_back(at);
-    for (char kind : structure) {
+    for (char kind : structure)
       at += kind == 'z' ? std::string(reinterpret_cast<const char*>(&tree.at(at))).size() + 1 : 4;
-    }
   }
   return entries;
 }
@@ -97,13 +95,10 @@ TEST(HelpFile, ContextsLeadToTheirTopics) {
 // The contents topic leads to every other topic, in order, and each leads back.
 TEST(HelpFile, ContentsReachEveryTopic) {
   const HelpDocument document = ShippedHelp();
-  EXPECT_EQ(document.title, "Statwarden Help");
   std::vector<std::string> fromContents, others;
-  for (const Paragraph& paragraph : document.topics[0].paragraphs) {
-    for (const TextRun& run : paragraph.runs) {
+  for (const Paragraph& paragraph : document.topics[0].paragraphs)
+    for (const TextRun& run : paragraph.runs)
       if (!run.jump.empty()) fromContents.push_back(run.jump);
-    }
-  }
   for (std::size_t t = 1; t < document.topics.size(); ++t) {
     const Topic& topic = document.topics[t];
     others.push_back(topic.id);

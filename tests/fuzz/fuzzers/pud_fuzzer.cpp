@@ -1,7 +1,6 @@
-// The map reader and the report on a file of any bytes and any length. A file that exists is
-// always read; a map with the game's own unit data has no report; discrepancies are announced
-// exactly when a line was written or the map has more unit-data sections than are read; no line
-// is longer than a report line can be, and the report never ends with a spacer line.
+// The reader and report on any bytes: a file that exists is read; the game's own data has no
+// report; discrepancies exactly when a line was written or more unit-data sections than are read;
+// no line longer than a report line can be, and no spacer line at the end.
 #include <unistd.h>
 
 #include <cstdint>
@@ -32,9 +31,8 @@ class InvariantChecker : public ReportSink {
 
   void Finish(const Analysis& analysis) const {
     if (analysis.outcome == ReadOutcome::OpenFailed) Fail("a file that exists was not read");
-    if (analysis.outcome == ReadOutcome::DefaultDataSet && lines_ != 0) {
+    if (analysis.outcome == ReadOutcome::DefaultDataSet && lines_ != 0)
       Fail("lines written for a map with the game's own unit data");
-    }
     const bool unread = PudFile(inputPath.c_str()).UnitData().more;
     if (analysis.discrepancies != (lines_ != 0 || unread)) Fail("verdict and lines disagree");
     if (lastIsSpacer_) Fail("the report ends with a spacer line");
