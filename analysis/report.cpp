@@ -45,12 +45,10 @@ void AddReportLine(const char* name, unsigned standard, unsigned mapValue, Repor
 }
 
 void ReportLines::AddDifference(const Difference& difference) {
-  if (difference.unitData != unitData_ || difference.statistic != statistic_) {
+  if (difference.opensSection) {
     const StatisticReport& report = ReportOf(difference.statistic);
     if (report.spaced) sink_.AddLine(kSpacerLine);
     sink_.AddLine(report.title);
-    unitData_ = difference.unitData;
-    statistic_ = difference.statistic;
   }
   AddReportLine(difference.name, difference.standard, difference.mapValue, sink_);
 }
@@ -58,14 +56,13 @@ void ReportLines::AddDifference(const Difference& difference) {
 namespace {
 
 template <typename Values>
-bool CompareSection(const StatisticReport& report, const Values& values, int unitData,
-                    DifferenceSink& sink) {
+bool CompareSection(const StatisticReport& report, const Values& values, DifferenceSink& sink) {
   bool found = false;
   WalkStandardTable(report.statistic, [&](int row, const StandardRow& standard) {
     const unsigned mapValue = values[static_cast<std::size_t>(row)];
     if (mapValue == standard.value || !IsReportable(standard.name)) return;
-    sink.AddDifference({unitData, report.statistic, row, standard.name,
-                        standard.value * report.scale, mapValue * report.scale});
+    sink.AddDifference({report.statistic, row, standard.name, standard.value * report.scale,
+                        mapValue * report.scale, !found});
     found = true;
   });
   return found;
@@ -73,13 +70,10 @@ bool CompareSection(const StatisticReport& report, const Values& values, int uni
 
 }  // namespace
 
-bool CompareStat(Statistic statistic, const PudUnitData& data, int unitData, DifferenceSink& sink) {
+bool CompareStat(Statistic statistic, const PudUnitData& data, DifferenceSink& sink) {
   const StatisticReport& report = ReportOf(statistic);
-  if (statistic == Statistic::HitPoints) {
-    return CompareSection(report, data.HitPoints, unitData, sink);
-  }
-  return CompareSection(report, data.*kByteArrays[static_cast<std::size_t>(statistic)], unitData,
-                        sink);
+  if (statistic == Statistic::HitPoints) return CompareSection(report, data.HitPoints, sink);
+  return CompareSection(report, data.*kByteArrays[static_cast<std::size_t>(statistic)], sink);
 }
 
 Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink) {
@@ -91,7 +85,7 @@ Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink) {
     if (ReadPudUnitData(file, sections.kept[section], data) != ReadOutcome::UnitDataRead) continue;
     compared = true;
     for (Statistic statistic : kStatistics) {
-      discrepancies = CompareStat(statistic, data, section, sink) || discrepancies;
+      discrepancies = CompareStat(statistic, data, sink) || discrepancies;
     }
   }
   // Sections past those kept are not read; a map carrying so many is taken as changed.

@@ -18,12 +18,12 @@ inline constexpr std::size_t kMaxReportLine = kNameField + 3 + kValueDigits + 1 
 // One unit whose statistic differs from the standard, with both values as the report shows them
 // (costs in full).
 struct Difference {
-  int unitData;  // which unit-data section of the map, 0 for the first
   Statistic statistic;
   int unit;
   const char* name;  // the standard table's name, exactly as stored
   unsigned standard;
   unsigned mapValue;
+  bool opensSection;  // the first difference of its statistic in its unit-data section
 };
 
 // Where the comparisons hand their findings, in report order: unit-data section by section,
@@ -64,8 +64,8 @@ inline constexpr std::string_view kSpacerLine = " ";
 void AddReportLine(const char* name, unsigned standard, unsigned mapValue, ReportSink& sink);
 
 // The report's lines for the differences handed to it: the title of a statistic (after the
-// spacer line where it has one) before its first difference of each unit-data section, then a
-// line for each difference.
+// spacer line where it has one) before the difference that opens its section, then a line for
+// each difference.
 class ReportLines final : public DifferenceSink {
  public:
   explicit ReportLines(ReportSink& sink) : sink_(sink) {}
@@ -73,12 +73,10 @@ class ReportLines final : public DifferenceSink {
 
  private:
   ReportSink& sink_;
-  int unitData_ = -1;
-  Statistic statistic_ = Statistic::BuildTime;
 };
 
-// Compares one statistic of the unit-data section `unitData`; true when anything differs.
-bool CompareStat(Statistic statistic, const PudUnitData& data, int unitData, DifferenceSink& sink);
+// Compares one statistic of a unit-data section; true when anything differs.
+bool CompareStat(Statistic statistic, const PudUnitData& data, DifferenceSink& sink);
 
 struct Analysis {
   // DefaultDataSet when the map has no unit data of its own to compare: none, or only sections

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 #include "pud_unit_data.h"
 
@@ -27,6 +28,12 @@ const StandardTable& StandardTableOf(Statistic statistic);
 
 inline const StandardRow& StandardTableRow(Statistic statistic, int row) {
   return StandardTableOf(statistic)[static_cast<std::size_t>(row)];
+}
+
+// A table name as the command line shows it: without the trailing blanks some names carry.
+inline std::string_view ShownName(const char* name) {
+  const std::string_view text(name);
+  return text.substr(0, text.find_last_not_of(' ') + 1);
 }
 
 // Rows with a mark are visited but never reported.

@@ -18,15 +18,11 @@ std::uint32_t ValueAt(const unsigned char* bytes, std::size_t count) {
   return value;
 }
 
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-  return text.substr(0, text.find_last_not_of(' ') + 1);
-}
-
 // The report's name of a unit its tables report, else the name of the data tables.
 std::string_view NameOf(const StandardSection& standard, std::size_t index) {
   if (&standard == &kStandardUnitData && index + 1 < kStandardRows) {
     const char* name = StandardTableRow(Statistic::BuildTime, static_cast<int>(index)).name;
-    if (IsReportable(name)) return WithoutTrailingBlanks(name);
+    if (IsReportable(name)) return ShownName(name);
   }
   return standard.names[index];
 }
@@ -42,12 +38,14 @@ bool CheckSections(PudFile& file, const SectionList& sections, const StandardSec
       const bool inTens = &standard == &kStandardUnitData &&
                           std::ranges::find(kCostsInTens, field.name) != std::end(kCostsInTens);
       const std::uint32_t scale = inTens ? 10 : 1;
+      bool opensField = true;
       for (std::size_t i = 0; i < field.count; ++i) {
         const std::uint32_t value = ValueAt(&data[field.offset + i * field.bytes], field.bytes);
         if (value == field.values[i]) continue;
         changed = true;
-        sink.AddChange({standard.tag, section, field.name, static_cast<int>(i), NameOf(standard, i),
-                        field.values[i] * scale, value * scale});
+        sink.AddChange({standard.tag, field.name, static_cast<int>(i), NameOf(standard, i),
+                        field.values[i] * scale, value * scale, opensField});
+        opensField = false;
       }
     }
   }

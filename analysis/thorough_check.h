@@ -10,12 +10,12 @@
 // One field of one unit type or upgrade that differs from the standard.
 struct FieldChange {
   const char* section;     // "UDTA" or "UGRD"
-  int sectionIndex;        // which section of that tag in the map, 0 for the first
   const char* field;       // the column of the standard data tables
   int index;               // the unit type or upgrade
   std::string_view name;   // the report's name where its tables have one, else the data's
   std::uint32_t standard;  // both as shown: unit costs in full, as in the report
   std::uint32_t map;
+  bool opensField;  // the first change of its field in its section
 };
 
 // Where the changes go, in layout order (the unit data's sections in turn, then the upgrades'),

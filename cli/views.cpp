@@ -3,18 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <string>
-#include <tuple>
-#include <utility>
 
 #include "pud_unit_data.h"
+#include "standard_tables.h"
 
 namespace {
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-  return text.substr(0, text.find_last_not_of(' ') + 1);
-}
 
 // Holds the text of one map until the map has been read.
 class BufferedView : public MapView {
@@ -38,33 +32,22 @@ class HumanView : public BufferedView {
  public:
   using BufferedView::BufferedView;
 
-  void BeginMap(const std::string& file) override {
-    BufferedView::BeginMap(file);
-    statistic_.reset();
-    field_.reset();
-  }
-
   void AddDifference(const Difference& difference) override {
-    const auto section = std::pair(difference.unitData, difference.statistic);
-    if (section != statistic_) {
+    if (difference.opensSection) {
       const StatisticReport& report = ReportOf(difference.statistic);
       if (report.spaced) lines_ += '\n';
       lines_.append(report.title).push_back('\n');
-      statistic_ = section;
     }
     lines_ += Columns(difference.name, std::to_string(difference.standard),
                       std::to_string(difference.mapValue));
   }
 
   void AddChange(const FieldChange& change) override {
-    const auto field = std::tuple(std::string_view(change.section), change.sectionIndex,
-                                  std::string_view(change.field));
-    if (field != field_) {
+    if (change.opensField) {
       std::string title = change.field;
       std::replace(title.begin(), title.end(), '_', ' ');
       lines_.append(std::string_view(change.section) == "UDTA" ? "\nUnit " : "\nUpgrade ");
       lines_.append(title).append(" change:-\n");
-      field_ = field;
     }
     lines_ += Columns(change.name, std::to_string(change.standard), std::to_string(change.map));
   }
@@ -90,8 +73,6 @@ class HumanView : public BufferedView {
     return std::string(row, std::min(static_cast<std::size_t>(length), sizeof row - 1));
   }
 
-  std::optional<std::pair<int, Statistic>> statistic_;
-  std::optional<std::tuple<std::string_view, int, std::string_view>> field_;
   int mapsShown_ = 0;
 };
 
@@ -100,12 +81,7 @@ class RawView : public BufferedView, private ReportSink {
  public:
   using BufferedView::BufferedView;
 
-  void BeginMap(const std::string& file) override {
-    BufferedView::BeginMap(file);
-    report_.emplace(static_cast<ReportSink&>(*this));
-  }
-
-  void AddDifference(const Difference& difference) override { report_->AddDifference(difference); }
+  void AddDifference(const Difference& difference) override { report_.AddDifference(difference); }
 
   // The raw view is the window's report alone: the command line never asks it for more.
   void AddChange(const FieldChange&) override {}
@@ -121,7 +97,7 @@ class RawView : public BufferedView, private ReportSink {
  private:
   void AddLine(std::string_view line) override { lines_.append(line).push_back('\n'); }
 
-  std::optional<ReportLines> report_;
+  ReportLines report_{*this};
 };
 
 // One JSON array with an object per map, written as each map is done.
@@ -135,19 +111,16 @@ class JsonView : public MapView {
     file_ = file;
     sections_ = Json::array();
     changes_ = Json::array();
-    statistic_.reset();
   }
 
   void AddDifference(const Difference& difference) override {
-    const auto section = std::pair(difference.unitData, difference.statistic);
-    if (section != statistic_) {
+    if (difference.opensSection) {
       const StatisticReport& report = ReportOf(difference.statistic);
       sections_.push_back(
           {{"statistic", report.key}, {"title", report.title}, {"units", Json::array()}});
-      statistic_ = section;
     }
     sections_.back()["units"].push_back({{"index", difference.unit},
-                                         {"name", WithoutTrailingBlanks(difference.name)},
+                                         {"name", ShownName(difference.name)},
                                          {"standard", difference.standard},
                                          {"map", difference.mapValue}});
   }
@@ -181,7 +154,6 @@ class JsonView : public MapView {
   std::string file_;
   Json sections_;
   Json changes_;
-  std::optional<std::pair<int, Statistic>> statistic_;
   int mapsShown_ = 0;
 };
 
