@@ -17,28 +17,31 @@ std::span<const StandardField> Fields(const StandardSection& standard) {
   return {standard.fields, standard.fieldCount};
 }
 
+// The field of the unit data that holds `statistic`.
+const StandardField& UnitField(Statistic statistic) {
+  const char* column = kColumns[static_cast<std::size_t>(statistic)];
+  const auto fields = Fields(kStandardUnitData);
+  return *std::find_if(fields.begin(), fields.end(), [&](const StandardField& field) {
+    return std::strcmp(field.name, column) == 0;
+  });
+}
+
+// Stores element `i` of `field` in a section's data, little-endian.
+void Store(std::vector<std::uint8_t>& data, const StandardField& field, std::size_t i,
+           std::uint32_t value) {
+  for (std::size_t byte = 0; byte < field.bytes; ++byte) {
+    data[field.offset + i * field.bytes + byte] = static_cast<std::uint8_t>(value >> (8 * byte));
+  }
+}
+
 // A section's data with every field at its standard value.
 std::vector<std::uint8_t> StandardData(const StandardSection& standard) {
   std::vector<std::uint8_t> data(standard.size);
   for (const StandardField& field : Fields(standard)) {
-    for (std::size_t i = 0; i < field.count; ++i) {
-      for (std::size_t byte = 0; byte < field.bytes; ++byte) {
-        data[field.offset + i * field.bytes + byte] =
-            static_cast<std::uint8_t>(field.values[i] >> (8 * byte));
-      }
-    }
+    for (std::size_t i = 0; i < field.count; ++i) Store(data, field, i, field.values[i]);
   }
   return data;
 }
-
-// Positions of the statistics inside the unit-data section.
-constexpr std::size_t kHitPointsAt = 1678;
-constexpr std::size_t kBuildTimeAt = 2008;
-constexpr std::size_t kGoldCostAt = 2118;
-constexpr std::size_t kWoodCostAt = 2228;
-constexpr std::size_t kOilCostAt = 2338;
-constexpr std::size_t kBasicAttackAt = 3988;
-constexpr std::size_t kPiercingDamageAt = 4098;
 
 void AppendSection(std::vector<std::uint8_t>& file, const char* tag,
                    const std::vector<std::uint8_t>& data) {
@@ -87,22 +90,13 @@ std::vector<Section>::iterator Find(std::vector<Section>& sections, const char* 
                       [&](const Section& section) { return tag != nullptr && section.tag == tag; });
 }
 
-template <typename Array>
-void Place(std::vector<std::uint8_t>& data, std::size_t at, const Array& values) {
-  std::memcpy(data.data() + at, values.data(), values.size());
-}
-
 }  // namespace
 
 PudUnitData StandardUnitData() {
   PudUnitData data;
   for (Statistic statistic : kStatistics) {
-    const char* column = kColumns[static_cast<std::size_t>(statistic)];
-    for (const StandardField& field : Fields(kStandardUnitData)) {
-      if (std::strcmp(field.name, column) != 0) continue;
-      for (int unit = 0; unit < kUnitTypes; ++unit) {
-        SetMapValue(data, statistic, unit, field.values[unit]);
-      }
+    for (int unit = 0; unit < kUnitTypes; ++unit) {
+      SetMapValue(data, statistic, unit, UnitField(statistic).values[unit]);
     }
   }
   return data;
@@ -121,16 +115,12 @@ std::vector<std::uint8_t> BuildPud(const SamplePud& sample) {
   std::vector<std::uint8_t> units = StandardData(kStandardUnitData);
   units[0] = static_cast<std::uint8_t>(sample.defaultDataWord);
   units[1] = static_cast<std::uint8_t>(sample.defaultDataWord >> 8);
-  for (std::size_t i = 0; i < sample.units.HitPoints.size(); ++i) {
-    units[kHitPointsAt + 2 * i] = static_cast<std::uint8_t>(sample.units.HitPoints[i]);
-    units[kHitPointsAt + 2 * i + 1] = static_cast<std::uint8_t>(sample.units.HitPoints[i] >> 8);
+  for (Statistic statistic : kStatistics) {
+    for (int unit = 0; unit < kUnitTypes; ++unit) {
+      Store(units, UnitField(statistic), static_cast<std::size_t>(unit),
+            MapValue(sample.units, statistic, unit));
+    }
   }
-  Place(units, kBuildTimeAt, sample.units.BuildTime);
-  Place(units, kGoldCostAt, sample.units.GoldCost);
-  Place(units, kWoodCostAt, sample.units.WoodCost);
-  Place(units, kOilCostAt, sample.units.OilCost);
-  Place(units, kBasicAttackAt, sample.units.BasicAttack);
-  Place(units, kPiercingDamageAt, sample.units.PiercingDamage);
 
   std::vector<std::uint8_t> file;
   AppendSection(file, "TYPE",
