@@ -1,29 +1,59 @@
 # Packs the release: cmake -DSOURCE=... -DWIN32_BUILD=... -DNATIVE_BUILD=... -DVERSION=...
-#   -P make-dist.cmake
+#   -DCPACK=... -P make-dist.cmake
+# Writes build/native/dist: the zip, the Debian package and SHA256SUMS of both.
 set(name "statwarden-${VERSION}")
-set(stage "${NATIVE_BUILD}/dist/${name}")
-file(REMOVE_RECURSE "${NATIVE_BUILD}/dist")
+set(dist "${NATIVE_BUILD}/dist")
+set(stage "${dist}/${name}")
+file(REMOVE_RECURSE "${dist}")
 file(MAKE_DIRECTORY "${stage}")
+
+function(print_size file)
+  get_filename_component(base "${file}" NAME)
+  file(SIZE "${file}" size)
+  message(STATUS "${base}: ${size} bytes")
+endfunction()
+
 set(files
   "${WIN32_BUILD}/shell/statwarden.exe"
   "${WIN32_BUILD}/cli/statwarden-cli.exe"
   "${NATIVE_BUILD}/cli/statwarden-cli"
+  "${NATIVE_BUILD}/cli/statwarden-cli.1"
   "${SOURCE}/resources/USER-GUIDE.txt")
 foreach(file IN LISTS files)
   if(NOT EXISTS "${file}")
     message(FATAL_ERROR "missing: ${file}")
   endif()
   file(COPY "${file}" DESTINATION "${stage}")
-  get_filename_component(base "${file}" NAME)
-  file(SIZE "${file}" size)
-  message(STATUS "${base}: ${size} bytes")
+  print_size("${file}")
 endforeach()
 execute_process(
   COMMAND "${CMAKE_COMMAND}" -E tar cf "${name}.zip" --format=zip "${name}"
-  WORKING_DIRECTORY "${NATIVE_BUILD}/dist"
+  WORKING_DIRECTORY "${dist}"
   RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "could not pack ${name}.zip")
 endif()
-file(SIZE "${NATIVE_BUILD}/dist/${name}.zip" size)
-message(STATUS "${NATIVE_BUILD}/dist/${name}.zip: ${size} bytes")
+
+file(REMOVE_RECURSE "${NATIVE_BUILD}/package")
+execute_process(
+  COMMAND "${CPACK}" --config CPackConfig.cmake
+  WORKING_DIRECTORY "${NATIVE_BUILD}"
+  OUTPUT_VARIABLE output
+  RESULT_VARIABLE failed)
+file(GLOB package "${NATIVE_BUILD}/package/*.deb")
+list(LENGTH package count)
+if(failed OR NOT count EQUAL 1)
+  message(FATAL_ERROR "could not build the Debian package:\n${output}")
+endif()
+file(COPY "${package}" DESTINATION "${dist}")
+get_filename_component(package "${package}" NAME)
+
+# In the format of sha256sum, so that "sha256sum -c SHA256SUMS" checks both.
+set(sums "")
+foreach(file IN ITEMS "${name}.zip" "${package}")
+  file(SHA256 "${dist}/${file}" hash)
+  string(APPEND sums "${hash}  ${file}\n")
+  print_size("${dist}/${file}")
+endforeach()
+file(WRITE "${dist}/SHA256SUMS" "${sums}")
+message(STATUS "${dist}/SHA256SUMS:\n${sums}")
