@@ -33,6 +33,7 @@ execute_process(
 if(failed)
   message(FATAL_ERROR "could not pack ${name}.zip")
 endif()
+file(REMOVE_RECURSE "${stage}")
 
 file(REMOVE_RECURSE "${NATIVE_BUILD}/package")
 execute_process(
