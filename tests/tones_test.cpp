@@ -7,12 +7,6 @@
 
 namespace {
 
-unsigned TotalMilliseconds(const Tone* tones, std::size_t count) {
-  unsigned total = 0;
-  for (std::size_t i = 0; i < count; ++i) total += tones[i].milliseconds;
-  return total;
-}
-
 // The tunes last as long as the tune programs are given, and every tone can sound: a length, and
 // a frequency that the speaker fallback (Beep) accepts.
 TEST(TonesTest, LengthsAndRanges) {
@@ -38,7 +32,7 @@ TEST(RenderTest, TonesSoundAsListedThenSilence) {
     std::vector<std::int16_t> samples(RenderedSamples(tones.data(), tones.size()));
     RenderTune(tones.data(), tones.size(), samples.data());
 
-    const unsigned total = TotalMilliseconds(tones.data(), tones.size());
+    const unsigned total = TuneMilliseconds(tones.data(), tones.size());
     const double exactEnd = total * kSampleRate / 1000.0;
     EXPECT_NEAR(static_cast<double>(samples.size()),
                 exactEnd + kSilenceMilliseconds * kSampleRate / 1000.0, 1.0);

@@ -95,9 +95,9 @@ std::vector<Section>::iterator Find(std::vector<Section>& sections, const char* 
 PudUnitData StandardUnitData() {
   PudUnitData data;
   for (Statistic statistic : kStatistics) {
-    for (int unit = 0; unit < kUnitTypes; ++unit) {
-      SetMapValue(data, statistic, unit, UnitField(statistic).values[unit]);
-    }
+    const StandardField& field = UnitField(statistic);
+    for (int unit = 0; unit < kUnitTypes; ++unit)
+      SetMapValue(data, statistic, unit, field.values[unit]);
   }
   return data;
 }
@@ -116,9 +116,9 @@ std::vector<std::uint8_t> BuildPud(const SamplePud& sample) {
   units[0] = static_cast<std::uint8_t>(sample.defaultDataWord);
   units[1] = static_cast<std::uint8_t>(sample.defaultDataWord >> 8);
   for (Statistic statistic : kStatistics) {
+    const StandardField& field = UnitField(statistic);
     for (int unit = 0; unit < kUnitTypes; ++unit) {
-      Store(units, UnitField(statistic), static_cast<std::size_t>(unit),
-            MapValue(sample.units, statistic, unit));
+      Store(units, field, static_cast<std::size_t>(unit), MapValue(sample.units, statistic, unit));
     }
   }
 

@@ -4,16 +4,10 @@ namespace {
 
 constexpr std::int16_t kAmplitude = 6000;
 
-unsigned long TotalMilliseconds(const Tone* tones, std::size_t count) {
-  unsigned long total = 0;
-  for (std::size_t i = 0; i < count; ++i) total += tones[i].milliseconds;
-  return total;
-}
-
 }  // namespace
 
 std::size_t RenderedSamples(const Tone* tones, std::size_t count) {
-  return SampleAt(TotalMilliseconds(tones, count) + kSilenceMilliseconds);
+  return SampleAt(TuneMilliseconds(tones, count) + kSilenceMilliseconds);
 }
 
 void RenderTune(const Tone* tones, std::size_t count, std::int16_t* samples) {

@@ -40,12 +40,16 @@ inline constexpr std::array<Tone, 44> kAlarmTune = tones_detail::MakeAlarm();
 inline constexpr std::array<Tone, 6> kHappyTune = {
     {{300, 300}, {400, 300}, {500, 500}, {600, 500}, {700, 500}, {800, 500}}};
 
-// How long a tune plays, in milliseconds.
+// How long `count` tones play, in milliseconds.
+constexpr unsigned TuneMilliseconds(const Tone* tones, std::size_t count) {
+  unsigned total = 0;
+  for (std::size_t i = 0; i < count; ++i) total += tones[i].milliseconds;
+  return total;
+}
+
 template <std::size_t count>
 constexpr unsigned TuneMilliseconds(const std::array<Tone, count>& tune) {
-  unsigned total = 0;
-  for (const Tone& tone : tune) total += tone.milliseconds;
-  return total;
+  return TuneMilliseconds(tune.data(), count);
 }
 
 inline constexpr unsigned kSampleRate = 44100;

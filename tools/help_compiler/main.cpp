@@ -25,8 +25,6 @@ std::uint32_t BuildTime() {
   return static_cast<std::uint32_t>(std::time(nullptr));
 }
 
-}  // namespace
-
 // Writes `bytes` to `path` whole, or removes what was written and says so.
 bool WriteWhole(const char* path, const char* bytes, std::size_t size) {
   std::ofstream output(path, std::ios::binary | std::ios::trunc);
@@ -37,6 +35,8 @@ bool WriteWhole(const char* path, const char* bytes, std::size_t size) {
   std::remove(path);
   return false;
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 4) {
