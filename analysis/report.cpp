@@ -6,13 +6,14 @@
 namespace {
 
 constexpr StatisticReport kReports[] = {
-    {Statistic::BuildTime, "BuildTime", "Build time change:-", false, 1},
-    {Statistic::BasicAttack, "BasicAttack", "Unit Basic attack change:-", true, 1},
-    {Statistic::PiercingDamage, "PiercingDamage", "Unit Piercing Damage change:-", true, 1},
-    {Statistic::GoldCost, "GoldCost", "Gold cost change:-", true, 10},
-    {Statistic::WoodCost, "WoodCost", "Wood cost change:-", true, 10},
-    {Statistic::OilCost, "OilCost", "Oil cost change:-", true, 10},
-    {Statistic::HitPoints, "HitPoints", "Hit Points change:-", true, 1},
+    {Statistic::BuildTime, "BuildTime", "build_time", "Build time change:-", false, 1},
+    {Statistic::BasicAttack, "BasicAttack", "basic_damage", "Unit Basic attack change:-", true, 1},
+    {Statistic::PiercingDamage, "PiercingDamage", "piercing_damage",
+     "Unit Piercing Damage change:-", true, 1},
+    {Statistic::GoldCost, "GoldCost", "gold_cost", "Gold cost change:-", true, 10},
+    {Statistic::WoodCost, "WoodCost", "wood_cost", "Wood cost change:-", true, 10},
+    {Statistic::OilCost, "OilCost", "oil_cost", "Oil cost change:-", true, 10},
+    {Statistic::HitPoints, "HitPoints", "hit_points", "Hit Points change:-", true, 1},
 };
 
 constexpr bool TitlesFitALine() {
@@ -29,14 +30,14 @@ const StatisticReport& ReportOf(Statistic statistic) {
   return kReports[static_cast<int>(statistic)];
 }
 
-void AddReportLine(const char* name, unsigned standard, unsigned mapValue, ReportSink& sink) {
+void AddReportLine(std::string_view name, unsigned standard, unsigned mapValue, ReportSink& sink) {
   // The name, then "\t\t\t" up to 8 characters, "\t\t" up to 18, "\t" from 19 on. A name
   // fills at most its table field.
-  const auto length = static_cast<std::size_t>(std::find(name, name + kNameField, '\0') - name);
+  const std::size_t length = std::min(name.size(), kNameField);
   const std::size_t tabs = length >= 19 ? 1 : length >= 9 ? 2 : 3;
   char line[kMaxReportLine];
   char* const lineEnd = line + sizeof line;
-  char* end = std::fill_n(std::copy_n(name, length, line), tabs, '\t');
+  char* end = std::fill_n(std::copy_n(name.data(), length, line), tabs, '\t');
   // The first value leaves room for the tab and the second.
   end = std::to_chars(end, lineEnd - 1 - kValueDigits, standard).ptr;
   *end++ = '\t';
@@ -51,6 +52,16 @@ void ReportLines::AddDifference(const Difference& difference) {
     sink_.AddLine(report.title);
   }
   AddReportLine(difference.name, difference.standard, difference.mapValue, sink_);
+}
+
+void ReportLines::AddChange(const FieldChange& change) {
+  if (change.inReport) return;
+  if (change.opensField) {
+    char title[kFieldTitleRoom];
+    sink_.AddLine(kSpacerLine);
+    sink_.AddLine(FieldTitle(change, title));
+  }
+  AddReportLine(change.name, change.standard, change.map, sink_);
 }
 
 namespace {
@@ -76,6 +87,16 @@ bool CompareStat(Statistic statistic, const PudUnitData& data, DifferenceSink& s
   return CompareSection(report, data.*kByteArrays[static_cast<std::size_t>(statistic)], sink);
 }
 
+bool ReportsDifference(Statistic statistic, int unit, unsigned mapValue) {
+  const StatisticReport& report = ReportOf(statistic);
+  bool reports = false;
+  WalkStandardTable(statistic, [&](int row, const StandardRow& standard) {
+    if (row == unit)
+      reports = IsReportable(standard.name) && mapValue != standard.value * report.scale;
+  });
+  return reports;
+}
+
 Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink) {
   const SectionList& sections = file.UnitData();
   bool compared = false;
@@ -93,11 +114,13 @@ Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink) {
   return {compared ? ReadOutcome::UnitDataRead : ReadOutcome::DefaultDataSet, discrepancies};
 }
 
-Analysis AnalysePud(const char* pudName, ReportSink& sink, bool utf8Name) {
+Analysis AnalysePud(const char* pudName, ReportSink& sink, bool utf8Name, bool allFields) {
   PudFile file(pudName, utf8Name);
   if (!file.IsOpen()) return {ReadOutcome::OpenFailed, false};
   ReportLines lines(sink);
-  return AnalyseUnitData(file, lines);
+  Analysis analysis = AnalyseUnitData(file, lines);
+  if (allFields) analysis.discrepancies = CheckAllFields(file, lines) || analysis.discrepancies;
+  return analysis;
 }
 
 const char* VerdictText(bool discrepancies) {

@@ -7,6 +7,7 @@
 
 #include "pud_unit_data.h"
 #include "standard_tables.h"
+#include "thorough_check.h"
 
 // The most digits a reported value can have.
 inline constexpr std::size_t kValueDigits = std::numeric_limits<unsigned>::digits10 + 1;
@@ -49,6 +50,7 @@ class ReportSink {
 struct StatisticReport {
   Statistic statistic;
   const char* key;    // the statistic's name in machine-readable output
+  const char* field;  // the unit data's field that holds it, as the thorough check names it
   const char* title;  // the section's title line
   bool spaced;        // whether a " " line goes before the title
   unsigned scale;     // stored value times this is the value shown
@@ -59,17 +61,20 @@ const StatisticReport& ReportOf(Statistic statistic);
 // The line written before every section title but the first statistic's.
 inline constexpr std::string_view kSpacerLine = " ";
 
-// One difference line: the name, one to three tabs by its length, the standard value, a tab,
-// the map's value.
-void AddReportLine(const char* name, unsigned standard, unsigned mapValue, ReportSink& sink);
+// One difference line: the name (at most kNameField characters of it), one to three tabs by its
+// length, the standard value, a tab, the map's value.
+void AddReportLine(std::string_view name, unsigned standard, unsigned mapValue, ReportSink& sink);
 
-// The report's lines for the differences handed to it: the title of a statistic (after the
-// spacer line where it has one) before the difference that opens its section, then a line for
-// each difference.
-class ReportLines final : public DifferenceSink {
+// The report's lines for the differences and field changes handed to it: the title of a
+// statistic (after the spacer line where it has one) before the difference that opens its
+// section, then a line for each difference; for the other fields, the spacer line and the field's
+// title before the change that opens it, then a line for each change the seven statistics'
+// sections do not list already.
+class ReportLines final : public DifferenceSink, public ChangeSink {
  public:
   explicit ReportLines(ReportSink& sink) : sink_(sink) {}
   void AddDifference(const Difference& difference) override;
+  void AddChange(const FieldChange& change) override;
 
  private:
   ReportSink& sink_;
@@ -77,6 +82,9 @@ class ReportLines final : public DifferenceSink {
 
 // Compares one statistic of a unit-data section; true when anything differs.
 bool CompareStat(Statistic statistic, const PudUnitData& data, DifferenceSink& sink);
+
+// Whether CompareStat reports `mapValue` (as shown: costs in full) of `unit` as a difference.
+bool ReportsDifference(Statistic statistic, int unit, unsigned mapValue);
 
 struct Analysis {
   // DefaultDataSet when the map has no unit data of its own to compare: none, or only sections
@@ -90,8 +98,10 @@ struct Analysis {
 Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink);
 
 // Opens the map named `pudName` (in UTF-8 when `utf8Name` is set, see PudFile), analyses it and
-// writes the report's lines.
-Analysis AnalysePud(const char* pudName, ReportSink& sink, bool utf8Name = false);
+// writes the report's lines. With `allFields` the thorough check follows the seven statistics:
+// its lines come after theirs, and any field that differs makes the map not clean.
+Analysis AnalysePud(const char* pudName, ReportSink& sink, bool utf8Name = false,
+                    bool allFields = false);
 
 // The outcome as the program announces it.
 const char* VerdictText(bool discrepancies);

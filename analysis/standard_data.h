@@ -11,8 +11,20 @@ struct StandardField {
   std::size_t offset;           // of element 0, within the section's data
   std::size_t count;            // elements
   std::size_t bytes;            // per element
-  const std::uint32_t* values;  // the standard value of each element
+  const unsigned char* values;  // the standard value of each element, as a map stores it
 };
+
+// The value of `count` little-endian bytes.
+inline std::uint32_t LittleEndianValue(const unsigned char* bytes, std::size_t count) {
+  std::uint32_t value = 0;
+  for (std::size_t i = count; i-- > 0;) value = value << 8 | bytes[i];
+  return value;
+}
+
+// The standard value of element `i` of `field`.
+inline std::uint32_t StandardValue(const StandardField& field, std::size_t i) {
+  return LittleEndianValue(field.values + i * field.bytes, field.bytes);
+}
 
 struct StandardSection {
   const char* tag;
@@ -22,6 +34,11 @@ struct StandardSection {
   const char* const* names;  // of each unit type or upgrade: plain public names
   std::size_t elements;
 };
+
+// Bounds the made definitions are checked against: the most bytes of data a section's fields
+// take, and the longest field name.
+inline constexpr std::size_t kLargestStandardSection = 5696;
+inline constexpr std::size_t kLongestFieldName = 24;
 
 extern const StandardSection kStandardUnitData;
 extern const StandardSection kStandardUpgrades;

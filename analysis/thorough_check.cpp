@@ -1,22 +1,13 @@
 #include "thorough_check.h"
 
 #include <algorithm>
+#include <cstring>
 #include <span>
-#include <vector>
 
+#include "report.h"
 #include "standard_data.h"
-#include "standard_tables.h"
 
 namespace {
-
-// The unit data stores costs in tens; they are shown in full.
-constexpr std::string_view kCostsInTens[] = {"gold_cost", "wood_cost", "oil_cost"};
-
-std::uint32_t ValueAt(const unsigned char* bytes, std::size_t count) {
-  std::uint32_t value = 0;
-  for (std::size_t i = count; i-- > 0;) value = value << 8 | bytes[i];
-  return value;
-}
 
 // The report's name of a unit its tables report, else the name of the data tables.
 std::string_view NameOf(const StandardSection& standard, std::size_t index) {
@@ -27,25 +18,40 @@ std::string_view NameOf(const StandardSection& standard, std::size_t index) {
   return standard.names[index];
 }
 
+// How the seven comparisons report the unit data's `field`; null for a field they do not take.
+const StatisticReport* ReportOfField(const StandardSection& standard, const StandardField& field) {
+  if (&standard != &kStandardUnitData) return nullptr;
+  for (Statistic statistic : kStatistics) {
+    if (std::strcmp(ReportOf(statistic).field, field.name) == 0) return &ReportOf(statistic);
+  }
+  return nullptr;
+}
+
 bool CheckSections(PudFile& file, const SectionList& sections, const StandardSection& standard,
                    ChangeSink& sink) {
   bool changed = sections.more;
   for (int section = 0; section < sections.count; ++section) {
-    std::vector<unsigned char> data(standard.size);
-    file.Read(sections.kept[section], 0, data.data(), standard.size);
+    // What the section lacks reads as 0.
+    unsigned char data[kLargestStandardSection] = {};
+    file.Read(sections.kept[section], 0, data, standard.size);
     if (data[0] != 0) continue;  // the default-data flag: the game's own data
     for (const StandardField& field : std::span(standard.fields, standard.fieldCount)) {
-      const bool inTens = &standard == &kStandardUnitData &&
-                          std::ranges::find(kCostsInTens, field.name) != std::end(kCostsInTens);
-      const std::uint32_t scale = inTens ? 10 : 1;
+      const StatisticReport* report = ReportOfField(standard, field);
+      // The unit data stores costs in tens; they are shown in full, as the report shows them.
+      const std::uint32_t scale = report != nullptr ? report->scale : 1;
       bool opensField = true;
       for (std::size_t i = 0; i < field.count; ++i) {
-        const std::uint32_t value = ValueAt(&data[field.offset + i * field.bytes], field.bytes);
-        if (value == field.values[i]) continue;
+        const std::uint32_t value =
+            LittleEndianValue(&data[field.offset + i * field.bytes], field.bytes);
+        const std::uint32_t standardValue = StandardValue(field, i);
+        if (value == standardValue) continue;
         changed = true;
-        sink.AddChange({standard.tag, field.name, static_cast<int>(i), NameOf(standard, i),
-                        field.values[i] * scale, value * scale, opensField});
-        opensField = false;
+        const int index = static_cast<int>(i);
+        const bool inReport =
+            report != nullptr && ReportsDifference(report->statistic, index, value * scale);
+        sink.AddChange({standard.tag, field.name, index, NameOf(standard, i), standardValue * scale,
+                        value * scale, inReport, opensField && !inReport});
+        opensField = opensField && inReport;
       }
     }
   }
@@ -57,4 +63,17 @@ bool CheckSections(PudFile& file, const SectionList& sections, const StandardSec
 bool CheckAllFields(PudFile& file, ChangeSink& sink) {
   const bool units = CheckSections(file, file.UnitData(), kStandardUnitData, sink);
   return CheckSections(file, file.Upgrades(), kStandardUpgrades, sink) || units;
+}
+
+std::string_view FieldTitle(const FieldChange& change, char (&room)[kFieldTitleRoom]) {
+  const std::string_view kind = std::strcmp(change.section, "UDTA") == 0 ? "Unit " : "Upgrade ";
+  constexpr std::string_view kEnd = " change:-";
+  const std::string_view field = change.field;
+  // Field names are short enough for the room: standard_data.h holds them to kLongestFieldName.
+  static_assert(std::string_view("Upgrade ").size() + kLongestFieldName + kEnd.size() <
+                kFieldTitleRoom);
+  char* end = std::copy(kind.begin(), kind.end(), room);
+  end = std::replace_copy(field.begin(), field.end(), end, '_', ' ');
+  end = std::copy(kEnd.begin(), kEnd.end(), end);
+  return {room, static_cast<std::size_t>(end - room)};
 }

@@ -2,6 +2,7 @@
 // with the game's standard data.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -15,7 +16,10 @@ struct FieldChange {
   std::string_view name;   // the report's name where its tables have one, else the data's
   std::uint32_t standard;  // both as shown: unit costs in full, as in the report
   std::uint32_t map;
-  bool opensField;  // the first change of its field in its section
+  // The seven statistics' report lists this change already (the same section, unit and
+  // statistic): the views of the report leave it out, the data keeps it.
+  bool inReport;
+  bool opensField;  // the first change of its field in its section that is not in the report
 };
 
 // Where the changes go, in layout order (the unit data's sections in turn, then the upgrades'),
@@ -32,3 +36,10 @@ class ChangeSink {
 // default-data flag is set has no changes. True when any field differs, or when the map has
 // more sections of a kind than are kept.
 bool CheckAllFields(PudFile& file, ChangeSink& sink);
+
+// Room for the title of a changed field, with its terminator.
+inline constexpr std::size_t kFieldTitleRoom = 48;
+
+// The title over the changes of a field: "Unit " or "Upgrade ", the field with spaces for
+// underscores, " change:-" (e.g. "Unit sight range change:-"); written to `room`.
+std::string_view FieldTitle(const FieldChange& change, char (&room)[kFieldTitleRoom]);

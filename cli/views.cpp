@@ -42,12 +42,12 @@ class HumanView : public BufferedView {
                       std::to_string(difference.mapValue));
   }
 
+  // A change that the statistics' sections above list already is not listed twice.
   void AddChange(const FieldChange& change) override {
+    if (change.inReport) return;
     if (change.opensField) {
-      std::string title = change.field;
-      std::replace(title.begin(), title.end(), '_', ' ');
-      lines_.append(std::string_view(change.section) == "UDTA" ? "\nUnit " : "\nUpgrade ");
-      lines_.append(title).append(" change:-\n");
+      char title[kFieldTitleRoom];
+      lines_.append("\n").append(FieldTitle(change, title)).push_back('\n');
     }
     lines_ += Columns(change.name, std::to_string(change.standard), std::to_string(change.map));
   }

@@ -1,7 +1,8 @@
 # Turns the tables of the game's standard data into C++: cmake -DDATA=... -DOUTPUT=... -P
 # standard-data.cmake. DATA holds section-layout.tsv (where each field lies in its section),
 # standard-units.tsv and standard-upgrades.tsv (one row per unit type or upgrade, one column per
-# field); every field of the layout that has a column in the section's table is written out.
+# field); every field of the layout that has a column in the section's table is written out, its
+# values as a map stores them.
 cmake_minimum_required(VERSION 3.25)
 
 # The rows of a tab-separated file as a list, each row with its tabs. The one semicolon of the
@@ -62,10 +63,18 @@ function(write_section tag table variable)
       if(NOT value MATCHES "^[0-9]+$")
         message(FATAL_ERROR "${table}: no ${field} for row ${index}")
       endif()
-      list(APPEND values "${value}u")
+      if(value GREATER 4294967295)
+        message(FATAL_ERROR "${table}: ${field} of row ${index} does not fit 32 bits")
+      endif()
+      # Little-endian, as a map stores it.
+      foreach(byte RANGE 1 ${bytes})
+        math(EXPR stored "(${value} >> (8 * (${byte} - 1))) & 255")
+        list(APPEND values "${stored}")
+      endforeach()
     endforeach()
     list(JOIN values ", " values)
-    string(APPEND arrays "constexpr std::uint32_t k${tag}_${field}[] = {${values}};\n")
+    string(APPEND arrays "constexpr unsigned char k${tag}_${field}[] = {${values}};\n")
+    string(APPEND arrays "static_assert(sizeof \"${field}\" - 1 <= kLongestFieldName);\n")
     string(APPEND fields "    {\"${field}\", ${offset}, ${count}, ${bytes}, k${tag}_${field}},\n")
   endforeach()
   set(names "")
@@ -76,6 +85,8 @@ function(write_section tag table variable)
   endforeach()
   list(JOIN names ", " names)
   set(arrays "${arrays}
+static_assert(${size} <= kLargestStandardSection);
+
 constexpr StandardField k${tag}Fields[] = {
 ${fields}};
 

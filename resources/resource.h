@@ -10,6 +10,7 @@
 #define IDM_SOUND 111
 #define IDM_HELP 112
 #define IDM_ABOUT 113
+#define IDM_ALL_FIELDS 114
 #define IDM_CLEAR 125
 #define IDC_SCAN 220
 #define IDC_AUTOSCAN 230

@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "pud_name_win32.h"
 #include "pud_search.h"
 
 namespace {
@@ -27,9 +28,9 @@ wchar_t* SearchPattern(const char* folder) {
   return pattern;
 }
 
-// Names the entry by `name`: as the ANSI code page spells it, exactly, when it can; otherwise in
-// UTF-8, to be opened by its wide form. False when the name fits neither way.
-bool SetEntryName(PudEntry& entry, const wchar_t* name) {
+}  // namespace
+
+bool SetPudNameFromWide(PudEntry& entry, const wchar_t* name) {
   char ansi[kPudNameLength + 1];
   BOOL lossy = FALSE;
   if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, ansi, sizeof ansi, nullptr,
@@ -42,8 +43,6 @@ bool SetEntryName(PudEntry& entry, const wchar_t* name) {
   return entry.utf8;
 }
 
-}  // namespace
-
 bool ForEachPud(const char* folder, PudVisitor& visitor) {
   wchar_t* pattern = SearchPattern(folder);
   if (pattern == nullptr) return false;
@@ -55,7 +54,7 @@ bool ForEachPud(const char* folder, PudVisitor& visitor) {
   do {
     if (!IsListedPud(found.dwFileAttributes)) continue;
     PudEntry entry;
-    if (!SetEntryName(entry, found.cFileName) || entry.name[0] == '\0') continue;
+    if (!SetPudNameFromWide(entry, found.cFileName) || entry.name[0] == '\0') continue;
     entry.size = static_cast<std::int32_t>(found.nFileSizeLow);
     entry.attributes = found.dwFileAttributes;
     FILETIME local;

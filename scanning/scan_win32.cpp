@@ -1,5 +1,6 @@
 #include "scan_win32.h"
 
+#include "config_file.h"
 #include "pud_search.h"
 #include "report_list_win32.h"
 #include "support_files.h"
@@ -44,12 +45,16 @@ void ScanLatestPud(HWND window) {
 
 void AnalyseAndReport(HWND window) {
   ReportListSink sink;
-  const Analysis analysis = AnalysePud(CurrentPud, sink, CurrentPudUtf8);
+  const Analysis analysis = AnalysePud(CurrentPud, sink, CurrentPudUtf8, AllFieldsFlag != 0);
   if (analysis.outcome == ReadOutcome::OpenFailed) {
-    MessageBoxA(window, "File input error", "AnalysePud", MB_ICONERROR);
+    ShowFileInputError(window);
     return;
   }
   ReportOutcome(window, analysis.discrepancies);
+}
+
+void ShowFileInputError(HWND window) {
+  MessageBoxA(window, "File input error", "AnalysePud", MB_ICONERROR);
 }
 
 void ReportOutcome(HWND window, bool discrepancies) {

@@ -21,9 +21,13 @@ bool FindLatestPud(HWND window);
 // Empties the report, then analyses and announces the newest map, or says there is none.
 void ScanLatestPud(HWND window);
 
-// Analyses CurrentPud into the report list and announces the outcome. A map that cannot be
-// opened is reported in a box of its own, and the command ends there.
+// Analyses CurrentPud into the report list (every field of it while AllFieldsFlag is on) and
+// announces the outcome. A map that cannot be opened is reported in a box of its own, and the
+// command ends there.
 void AnalyseAndReport(HWND window);
+
+// The box of a map that cannot be read.
+void ShowFileInputError(HWND window);
 
 // The tune for the verdict, then its message box.
 void ReportOutcome(HWND window, bool discrepancies);

@@ -1,5 +1,6 @@
 #include "config.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -24,15 +25,22 @@ void SkipLine(std::FILE* file, int& byte) {
   } while (byte != EOF && byte != '\n');
 }
 
+// Reads a flag's value: "1" sets it on, "0" off, anything else leaves it.
+void ReadFlag(std::FILE* file, int& flag) {
+  const int first = ReadValue(file);
+  if (first == '1')
+    flag = 1;
+  else if (first == '0')
+    flag = 0;
+}
+
 }  // namespace
 
-void ApplyConfigKey(std::FILE* file, const char* keyName, int& soundFlag) {
+void ApplyConfigKey(std::FILE* file, const char* keyName, const ConfigFlags& flags) {
   if (std::strcmp(keyName, "SOUND") == 0) {
-    const int first = ReadValue(file);
-    if (first == '1')
-      soundFlag = 1;
-    else if (first == '0')
-      soundFlag = 0;
+    ReadFlag(file, flags.sound);
+  } else if (std::strcmp(keyName, "ALLFIELDS") == 0) {
+    ReadFlag(file, flags.allFields);
   } else if (std::strcmp(keyName, "DEBUG") == 0) {
     ReadValue(file);
   } else {
@@ -41,7 +49,7 @@ void ApplyConfigKey(std::FILE* file, const char* keyName, int& soundFlag) {
   }
 }
 
-void ReadConfigEntries(std::FILE* file, int& soundFlag) {
+void ReadConfigEntries(std::FILE* file, const ConfigFlags& flags) {
   int byte = 0;
   do {
     byte = std::getc(file);
@@ -55,17 +63,20 @@ void ReadConfigEntries(std::FILE* file, int& soundFlag) {
       }
       // An overlong name matches no key, even when what fits of it reads as one (a key name
       // ends at a zero byte, so "SOUND" and six zero bytes would).
-      ApplyConfigKey(file, length > kKeyNameRoom ? "" : keyName, soundFlag);
+      ApplyConfigKey(file, length > kKeyNameRoom ? "" : keyName, flags);
     }
   } while (byte != EOF);
 }
 
-const char* ConfigText(int soundFlag, char (&text)[kConfigTextRoom]) {
-  static constexpr char kEntryStart[] = "\n[SOUND] ";
-  static constexpr char kEntryEnd[] = "\n\n";
-  static_assert(sizeof kEntryStart + sizeof kEntryEnd == kConfigTextRoom);
-  std::memcpy(text, kEntryStart, sizeof kEntryStart - 1);
-  text[sizeof kEntryStart - 1] = static_cast<char>('0' + soundFlag);
-  std::memcpy(text + sizeof kEntryStart, kEntryEnd, sizeof kEntryEnd);
+const char* ConfigText(int soundFlag, int allFieldsFlag, char (&text)[kConfigTextRoom]) {
+  static constexpr char kSound[] = "\n[SOUND] ";
+  static constexpr char kAllFields[] = "\n[ALLFIELDS] 1";
+  static constexpr char kEnd[] = "\n\n";
+  // The entries without their terminators, the digit, the end with its terminator.
+  static_assert(sizeof kSound - 1 + 1 + sizeof kAllFields - 1 + sizeof kEnd == kConfigTextRoom);
+  char* end = std::copy_n(kSound, sizeof kSound - 1, text);
+  *end++ = static_cast<char>('0' + soundFlag);
+  if (allFieldsFlag != 0) end = std::copy_n(kAllFields, sizeof kAllFields - 1, end);
+  std::copy_n(kEnd, sizeof kEnd, end);
   return text;
 }

@@ -5,6 +5,7 @@
 #include "config.h"
 
 int SoundFlag = 0;
+int AllFieldsFlag = 0;
 
 bool ConfigPath(char (&path)[MAX_PATH]) {
   const DWORD length = GetTempPathA(MAX_PATH, path);
@@ -20,7 +21,7 @@ void ReadConfig() {
     SoundFlag = 1;
     return;
   }
-  ReadConfigEntries(file, SoundFlag);
+  ReadConfigEntries(file, {SoundFlag, AllFieldsFlag});
   std::fclose(file);
 }
 
@@ -35,6 +36,6 @@ void WriteConfig() {
   std::FILE* file = std::fopen(path, "w");
   if (file == nullptr) return;
   char text[kConfigTextRoom];
-  std::fputs(ConfigText(SoundFlag, text), file);
+  std::fputs(ConfigText(SoundFlag, AllFieldsFlag, text), file);
   std::fclose(file);
 }

@@ -27,6 +27,12 @@ HWND MainWindow;
 HACCEL Accelerators;
 HBITMAP MainPicture;
 
+// The Config menu's check mark beside "Check every field" while it is on.
+void ShowAllFieldsMark(HWND window) {
+  CheckMenuItem(GetMenu(window), IDM_ALL_FIELDS,
+                static_cast<UINT>(MF_BYCOMMAND | (AllFieldsFlag != 0 ? MF_CHECKED : MF_UNCHECKED)));
+}
+
 // Every command, whether from the menu, a button, a key or the Autoscan dialog; the identifier
 // alone decides.
 void HandleCommand(HWND window, WPARAM wParam) {
@@ -39,6 +45,10 @@ void HandleCommand(HWND window, WPARAM wParam) {
       break;
     case IDM_SOUND:
       DialogBoxParamA(Instance, "NoClearConfig", window, SoundDlgProc, 0);
+      break;
+    case IDM_ALL_FIELDS:
+      AllFieldsFlag = AllFieldsFlag != 0 ? 0 : 1;
+      ShowAllFieldsMark(window);
       break;
     case IDM_HELP:
       ShowHelp(window);
@@ -101,6 +111,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
       HandleCommand(window, wParam);
       break;
+    case WM_DROPFILES:
+      OpenDroppedPud(window, reinterpret_cast<HDROP>(wParam));
+      break;
     case WM_INITMENU:
       SendMessageA(ReportList, LB_SETTABSTOPS, 5, reinterpret_cast<LPARAM>(ReportTabStops));
       break;
@@ -147,7 +160,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
   UpdateWindow(ReportList);
   HMENU menu = GetMenu(MainWindow);
   EnableMenuItem(menu, 2, MF_BYPOSITION | MF_GRAYED);
+  ShowAllFieldsMark(MainWindow);
   DrawMenuBar(MainWindow);
+  // A map dropped on the window is checked as one chosen with File, Open.
+  DragAcceptFiles(MainWindow, TRUE);
   Accelerators = LoadAcceleratorsA(Instance, "MainMenu");
 
   ExtractResource("swhelp", "HLP", "sw_", ".hlp", HelpPath);

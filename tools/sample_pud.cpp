@@ -5,25 +5,26 @@
 #include <cstring>
 #include <span>
 
+#include "report.h"
 #include "standard_data.h"
 
 namespace {
-
-// The columns of the standard data that hold the statistics, in their order.
-constexpr const char* kColumns[] = {"build_time", "basic_damage", "piercing_damage", "gold_cost",
-                                    "wood_cost",  "oil_cost",     "hit_points"};
 
 std::span<const StandardField> Fields(const StandardSection& standard) {
   return {standard.fields, standard.fieldCount};
 }
 
+// The field of `standard` named `name`; it must be one of its fields.
+const StandardField& FieldNamed(const StandardSection& standard, const char* name) {
+  const auto fields = Fields(standard);
+  return *std::find_if(fields.begin(), fields.end(), [&](const StandardField& field) {
+    return std::strcmp(field.name, name) == 0;
+  });
+}
+
 // The field of the unit data that holds `statistic`.
 const StandardField& UnitField(Statistic statistic) {
-  const char* column = kColumns[static_cast<std::size_t>(statistic)];
-  const auto fields = Fields(kStandardUnitData);
-  return *std::find_if(fields.begin(), fields.end(), [&](const StandardField& field) {
-    return std::strcmp(field.name, column) == 0;
-  });
+  return FieldNamed(kStandardUnitData, ReportOf(statistic).field);
 }
 
 // Stores element `i` of `field` in a section's data, little-endian.
@@ -38,7 +39,7 @@ void Store(std::vector<std::uint8_t>& data, const StandardField& field, std::siz
 std::vector<std::uint8_t> StandardData(const StandardSection& standard) {
   std::vector<std::uint8_t> data(standard.size);
   for (const StandardField& field : Fields(standard)) {
-    for (std::size_t i = 0; i < field.count; ++i) Store(data, field, i, field.values[i]);
+    std::copy_n(field.values, field.count * field.bytes, &data[field.offset]);
   }
   return data;
 }
@@ -97,7 +98,7 @@ PudUnitData StandardUnitData() {
   for (Statistic statistic : kStatistics) {
     const StandardField& field = UnitField(statistic);
     for (int unit = 0; unit < kUnitTypes; ++unit)
-      SetMapValue(data, statistic, unit, field.values[unit]);
+      SetMapValue(data, statistic, unit, StandardValue(field, static_cast<std::size_t>(unit)));
   }
   return data;
 }
@@ -121,6 +122,13 @@ std::vector<std::uint8_t> BuildPud(const SamplePud& sample) {
       Store(units, field, static_cast<std::size_t>(unit), MapValue(sample.units, statistic, unit));
     }
   }
+  std::vector<std::uint8_t> upgrades = StandardData(kStandardUpgrades);
+  for (const FieldValue& set : sample.fields) {
+    const bool unit = std::strcmp(set.section, "UDTA") == 0;
+    Store(unit ? units : upgrades,
+          FieldNamed(unit ? kStandardUnitData : kStandardUpgrades, set.field),
+          static_cast<std::size_t>(set.index), set.value);
+  }
 
   std::vector<std::uint8_t> file;
   AppendSection(file, "TYPE",
@@ -132,7 +140,7 @@ std::vector<std::uint8_t> BuildPud(const SamplePud& sample) {
   if (sample.erax) AppendSection(file, "ERAX", {0, 0});
   AppendSection(file, "DIM ", {32, 0, 32, 0});
   AppendSection(file, "UDTA", units);
-  AppendSection(file, "UGRD", StandardData(kStandardUpgrades));
+  AppendSection(file, "UGRD", upgrades);
   return file;
 }
 

@@ -11,10 +11,19 @@
 // The game's standard values of the seven statistics for every unit type.
 PudUnitData StandardUnitData();
 
+// One element of any field of the unit data (UDTA) or the upgrades (UGRD), as the map stores it.
+struct FieldValue {
+  const char* section;
+  const char* field;  // the column of the standard data
+  int index;
+  std::uint32_t value;
+};
+
 struct SamplePud {
   bool erax = true;                   // whether the optional ERAX section is present
   std::uint16_t defaultDataWord = 0;  // first word of the unit data: 0 means the map's own data
   PudUnitData units = StandardUnitData();
+  std::vector<FieldValue> fields;  // stored after the seven statistics of `units`
 };
 
 // Stores `value` (in the map's own units) as one statistic of one unit.
