@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "cli.h"
 #include "report.h"
 #include "sample_pud.h"
 #include "test_support.h"
@@ -97,3 +100,55 @@ TEST(AnalysisTest, Reports) {
 }
 
 }  // namespace
+
+// With every field, the other fields' lines follow the seven statistics': each change once, the
+// seven fields only where the seven comparisons do not report them; the checker's table alike.
+TEST(AnalysisTest, EveryFieldListsEachChangeOnce) {
+  const struct {
+    const char* what;
+    std::vector<Change> changes;
+    std::vector<FieldValue> fields;
+    const char* lines;  // after the seven statistics' report
+  } cases[] = {
+      {"standard", {}, {}, ""},
+      {"a field the seven do not take",
+       {},
+       {{"UDTA", "sight_range", 0, 9}},
+       " \nUnit sight range change:-\nfootman\t\t\t4\t9\n"},
+      {"reported by the seven", {{S::HitPoints, 0, 100}, {S::OilCost, 32, 0}}, {}, ""},
+      {"units the seven do not report, costs in full",
+       {{S::HitPoints, 36, 7}, {S::GoldCost, 105, 3}},
+       {},
+       " \nUnit hit points change:-\n(unused 36)\t\t60\t7\n \nUnit gold cost change:-\n"
+       "(unused 105)\t\t0\t30\n"},
+      {"unit 34 in combat only",
+       {{S::BasicAttack, 34, 5}, {S::HitPoints, 34, 5}},
+       {},
+       " \nUnit basic damage change:-\npadding\t\t\t0\t5\n"},
+      {"the title over the first change shown",
+       {{S::BuildTime, 0, 1}, {S::BuildTime, 103, 9}},
+       {},
+       " \nUnit build time change:-\nhuman wall\t\t30\t9\n"},
+      {"upgrades",
+       {},
+       {{"UGRD", "time", 0, 100}},
+       " \nUpgrade time change:-\nsword 1\t\t\t200\t100\n"},
+  };
+  const ScratchDir dir;
+  for (const auto& c : cases) {
+    SamplePud sample;
+    for (const Change& change : c.changes)
+      SetMapValue(sample.units, change.statistic, change.unit, change.value);
+    sample.fields = c.fields;
+    const std::string map = dir.Write("map.pud", BuildPud(sample));
+    LineCollector seven, every;
+    const bool sevenFound = AnalysePud(map.c_str(), seven).discrepancies;
+    const Analysis analysis = AnalysePud(map.c_str(), every, false, true);
+    EXPECT_EQ(Joined(every.lines), Joined(seven.lines) + c.lines) << c.what;
+    EXPECT_EQ(analysis.discrepancies, sevenFound || c.lines[0] != '\0') << c.what;
+    // The table: the heading and the outcome, and a line for each of the window's.
+    StringOutput out, err;
+    RunCli({"--all", map}, out, err);
+    EXPECT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), every.lines.size() + 2) << c.what;
+  }
+}

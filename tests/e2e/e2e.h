@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <filesystem>
@@ -13,8 +14,8 @@
 #include "sample_pud.h"
 
 // Command identifiers, as the menu, the keys and the buttons send them; the sound radio buttons.
-constexpr WORD kOpen = 102, kSoundSettings = 111, kHelp = 112, kAbout = 113, kScan = 220,
-               kAutoscan = 230, kSoundOn = 102, kSoundOff = 103;
+constexpr WORD kOpen = 102, kSoundSettings = 111, kHelp = 112, kAbout = 113, kEveryField = 114,
+               kScan = 220, kAutoscan = 230, kSoundOn = 102, kSoundOff = 103;
 
 using Box = std::pair<std::string, std::string>;  // a message box's text and caption
 inline const Box kDiscrepancies{"Warning - unit discrepancies found", "Statwarden"};
@@ -46,6 +47,11 @@ bool WaitFor(Done done, DWORD ms = 10000) {
 inline std::string WindowText(HWND window) {
   char text[1024];
   return {text, static_cast<std::size_t>(GetWindowTextA(window, text, sizeof text))};
+}
+
+inline std::wstring WideWindowText(HWND window) {
+  wchar_t text[1024];
+  return {text, static_cast<std::size_t>(GetWindowTextW(window, text, 1024))};
 }
 
 inline bool WaitUntilHidden(HWND window) {
@@ -135,6 +141,49 @@ struct App {
       lines[i].assign(line, line + (length > 0 ? length : 0));
     }
     return lines;
+  }
+  // Drops `paths` on the window as the shell does: a block of wide names after a DROPFILES header,
+  // in the program's memory, away from the start of its page.
+  void Drop(const std::vector<std::wstring>& paths) const {
+    std::wstring names;
+    for (const std::wstring& path : paths) names += path + L'\0';
+    DROPFILES header{sizeof header, {}, FALSE, TRUE};
+    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+    block.append(reinterpret_cast<const char*>(names.c_str()), (names.size() + 1) * 2);
+    auto* page = static_cast<char*>(
+        VirtualAllocEx(process.hProcess, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
+    WriteProcessMemory(process.hProcess, page + 64, block.data(), block.size(), nullptr);
+    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(page + 64), 0);
+  }
+  // The Config menu's pixels, opened from the keyboard as a user would, then closed.
+  std::vector<COLORREF> ConfigMenu() const {
+    PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, 'c');
+    HWND menu = nullptr;
+    WaitFor([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); });
+    RECT box;
+    GetWindowRect(menu, &box);
+    const LONG width = box.right - box.left, height = box.bottom - box.top;
+    HDC screen = GetDC(nullptr), copy = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<COLORREF> pixels, before;
+    // Until two looks agree: the menu has been drawn.
+    for (int tries = 0; tries < 20 && (pixels.empty() || pixels != before); ++tries, Sleep(50)) {
+      before = pixels;
+      HGDIOBJ old = SelectObject(copy, picture);
+      BitBlt(copy, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
+      SelectObject(copy, old);
+      pixels.assign(static_cast<std::size_t>(width * height), 0);
+      GetDIBits(copy, picture, 0, static_cast<UINT>(height), pixels.data(), &format,
+                DIB_RGB_COLORS);
+    }
+    DeleteObject(picture);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+    for (int presses = 0; presses < 2; ++presses) PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    WaitFor([&] { return !IsWindowVisible(menu); });
+    return pixels;
   }
   // The visible dialogs and message boxes the main window owns.
   std::vector<HWND> Dialogs() const {

@@ -13,6 +13,17 @@ HWND OpenAutoscan(const App& app) {
   return dialog;
 }
 
+Bytes RealMap(const char* name) {
+  const std::string map = Contents(std::string(SW_MAPS_DIR "\\") + name);
+  return Bytes(map.begin(), map.end());
+}
+
+// The seven statistics' report of Mountain Pass BNE CW: its daemon.
+const std::vector<std::string> kPassLines = {
+    " ", "Unit Basic attack change:-",    "daemon\t\t\t9\t66",
+    " ", "Unit Piercing Damage change:-", "daemon\t\t\t1\t66",
+    " ", "Hit Points change:-",           "daemon\t\t\t60\t6666"};
+
 // Scan skips hidden and system maps and folders, names a map held open unreadable, and reads a map
 // named beyond the ANSI code page with its unit data after a moved section.
 TEST_F(ScanTest, NewestPlainMapReadAndReported) {
@@ -35,23 +46,18 @@ TEST_F(ScanTest, NewestPlainMapReadAndReported) {
   EXPECT_TRUE(outcome.alarm && !outcome.happy);
   EXPECT_EQ(app_.ListLines(), kRiggedLines);
 
-  const std::string real = Contents(SW_MAPS_DIR "\\Mountain Pass BNE CW.pud");
   const std::wstring name = L"\u041f\u0435\u0440\u0435\u0432\u0430\u043b 2.pud";
-  WriteMap(start_ / name, MoveSection(Bytes(real.begin(), real.end()), "SGLD", "UDTA"), 2);
+  WriteMap(start_ / name, MoveSection(RealMap("Mountain Pass BNE CW.pud"), "SGLD", "UDTA"), 2);
   EXPECT_EQ(Run(kScan).box, kDiscrepancies);
-  wchar_t title[64] = {};
-  GetWindowTextW(app_.window, title, 64);
-  EXPECT_EQ(title, L"Statwarden: " + name);
-  EXPECT_EQ(app_.ListLines(),
-            (std::vector<std::string>{" ", "Unit Basic attack change:-", "daemon\t\t\t9\t66", " ",
-                                      "Unit Piercing Damage change:-", "daemon\t\t\t1\t66", " ",
-                                      "Hit Points change:-", "daemon\t\t\t60\t6666"}));
+  EXPECT_EQ(WideWindowText(app_.window), L"Statwarden: " + name);
+  EXPECT_EQ(app_.ListLines(), kPassLines);
   EXPECT_EQ(app_.Close(), 0u);
   ExpectCleanTemp();
 }
 
 // Delete opens the dialog and Cancel changes nothing. A map chosen in another folder, on this
-// drive or another, is read there; Scan and Autoscan afterwards go back to the start folder.
+// drive or another, by a name beyond the ANSI code page, is read there; Scan and Autoscan
+// afterwards go back to the start folder.
 TEST_F(ScanTest, OpenMapInAnotherFolder) {
   WriteMap(start_ / "rigged.pud", kRiggedMap);
   StartApp('0');
@@ -65,19 +71,20 @@ TEST_F(ScanTest, OpenMapInAnotherFolder) {
   EXPECT_EQ(app_.ListLines(), kRiggedLines);
 
   const std::string away[] = {base_ + "\\far", "Z:\\tmp\\" + base_.substr(base_.rfind('\\') + 1)};
+  const std::wstring name = L"\u0434\u0430\u043b\u0451\u043a\u0430\u044f map.pud";
   for (const std::string& folder : away) {
-    const std::string path = folder + "\\far away.pud";
+    const std::filesystem::path path = std::filesystem::path(folder) / name;
     std::filesystem::create_directories(folder);
     WriteMap(path, kCleanMap, 9);
     app_.Command(kOpen);
     HWND open = app_.WaitForDialog("Open");
     // The file-name field is an Edit in a ComboBox in a ComboBoxEx32, all with this identifier.
     HWND field = GetDlgItem(GetDlgItem(GetDlgItem(open, 0x47C), 0x47C), 0x47C);
-    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageA(open, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     ASSERT_TRUE(WaitUntilHidden(open));
     EXPECT_EQ(Run().box, Box("No unit specials found", "Statwarden"));
-    EXPECT_EQ(WindowText(app_.window), "Statwarden: far away.pud");
+    EXPECT_EQ(WideWindowText(app_.window), L"Statwarden: " + name);
     EXPECT_TRUE(app_.ListLines().empty());
     if (folder == away[0]) {
       EXPECT_EQ(Run(kScan).box, kDiscrepancies);
@@ -94,6 +101,63 @@ TEST_F(ScanTest, OpenMapInAnotherFolder) {
     EXPECT_EQ(WindowText(app_.window), "Statwarden: arrived.pud");
   }
   std::filesystem::remove_all(away[1]);
+}
+
+// Check every field: off, a map whose changes lie beyond the seven statistics is clean; on, its
+// fields' lines and the warning, and no change twice in a map with changes in both; kept in the
+// configuration file across a restart, with the menu's check mark; off, the file as before.
+TEST_F(ScanTest, EveryField) {
+  WriteMap(start_ / "War.pud", RealMap("War.pud"));
+  StartApp('0');
+  EXPECT_EQ(Run(kScan).box, Box("No unit specials found", "Statwarden"));
+  EXPECT_TRUE(app_.ListLines().empty());
+  const std::vector<COLORREF> unchecked = app_.ConfigMenu();
+  const std::vector<std::string> war = {
+      " ", "Unit build time change:-", "human wall\t\t30\t20",     "orc wall\t\t\t30\t20",
+      " ", "Unit gold cost change:-",  "human wall\t\t20\t0",      "orc wall\t\t\t20\t0",
+      " ", "Unit wood cost change:-",  "human wall\t\t10\t0",      "orc wall\t\t\t10\t0",
+      " ", "Unit flags change:-",      "scout tower\t\t160\t4256", "watch tower\t\t160\t4256"};
+  app_.Command(kEveryField);
+  EXPECT_EQ(Run(kScan).box, kDiscrepancies);
+  EXPECT_EQ(app_.ListLines(), war);
+  EXPECT_EQ(app_.Close(), 0u);
+  EXPECT_EQ(Contents(temp_ + "\\sw_config.cfg"), "\r\n[SOUND] 0\r\n[ALLFIELDS] 1\r\n\r\n");
+
+  ASSERT_TRUE(app_.Start(start_, temp_));
+  EXPECT_TRUE(app_.ConfigMenu() != unchecked) << "no check mark";
+  EXPECT_EQ(Run(kScan).box, kDiscrepancies);
+  EXPECT_EQ(app_.ListLines(), war);
+  WriteMap(start_ / "pass.pud", RealMap("Mountain Pass BNE CW.pud"), 2);
+  EXPECT_EQ(Run(kScan).box, kDiscrepancies);
+  std::vector<std::string> pass = kPassLines;
+  for (const char* line :
+       {" ", "Unit sight range change:-", "daemon\t\t\t5\t9", " ", "Unit attack range change:-",
+        "daemon\t\t\t2\t6", " ", "Unit armor change:-", "daemon\t\t\t2\t66"})
+    pass.push_back(line);
+  EXPECT_EQ(app_.ListLines(), pass);
+  app_.Command(kEveryField);
+  EXPECT_TRUE(app_.ConfigMenu() == unchecked) << "a check mark while off";
+  EXPECT_EQ(app_.Close(), 0u);
+  EXPECT_EQ(Contents(temp_ + "\\sw_config.cfg"), "\r\n[SOUND] 0\r\n\r\n");
+}
+
+// A map dropped on the window, the first of two, is checked in its folder; Scan then goes back to
+// the start folder.
+TEST_F(ScanTest, DroppedMap) {
+  WriteMap(start_ / "rigged.pud", kRiggedMap);
+  const std::filesystem::path away = base_ + "\\away";
+  std::filesystem::create_directories(away);
+  WriteMap(away / "dropped.pud", kCleanMap);
+  WriteMap(away / "second.pud", kRiggedMap);
+  StartApp('0');
+  EXPECT_TRUE(GetWindowLongA(app_.window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  ASSERT_EQ(Run(kScan).box, kDiscrepancies);
+  app_.Drop({away / "dropped.pud", away / "second.pud"});
+  EXPECT_EQ(Run().box, Box("No unit specials found", "Statwarden"));
+  EXPECT_EQ(WindowText(app_.window), "Statwarden: dropped.pud");
+  EXPECT_TRUE(app_.ListLines().empty());
+  EXPECT_EQ(Run(kScan).box, kDiscrepancies);
+  EXPECT_EQ(WindowText(app_.window), "Statwarden: rigged.pud");
 }
 
 // Autoscan gives up after 31 checks, the list kept; a new watch counts afresh, skips what Scan
