@@ -7,9 +7,8 @@
 
 namespace {
 
-// The sound flag, or the all-fields flag, after reading a file of `bytes`, both flags starting
-// from `flag`.
-int FlagAfterReading(const std::string& bytes, int flag, bool allFields = false) {
+// The sound flag, or the all-fields flag, after reading a file of `bytes`, both starting at `flag`.
+int FlagAfterReading(const std::string& bytes, int flag, bool allFields) {
   std::FILE* file = std::tmpfile();
   std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::rewind(file);
@@ -21,11 +20,13 @@ int FlagAfterReading(const std::string& bytes, int flag, bool allFields = false)
 
 using namespace std::string_literals;
 
-TEST(ConfigReaderTest, SoundFlag) {
+// The sound flag, or with `allFields` the all-fields flag, which takes the same value rules.
+TEST(ConfigReaderTest, Flags) {
   const struct {
     const char* what;
     std::string bytes;
     int before, after;
+    bool allFields = false;
   } cases[] = {
       {"empty file", "", 0, 0},
       {"as written, on", "\n[SOUND] 1\n\n", 0, 1},
@@ -52,32 +53,11 @@ TEST(ConfigReaderTest, SoundFlag) {
       {"key names end at a zero byte", "[SOUND\0junk] 1\n"s, 0, 1},
       {"overlong key that reads as one", "[SOUND\0\0\0\0\0\0\0] 1\n"s, 0, 0},
       {"stray brackets and bytes", "]]\x01\xFE[[SOUND] 1\n[SOUND]1", 0, 1},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FlagAfterReading(c.bytes, c.before), c.after) << c.what;
-}
-
-// The all-fields key takes the sound key's value rules, and each key sets its own flag only.
-TEST(ConfigReaderTest, AllFieldsFlag) {
-  const struct {
-    const char* what;
-    std::string bytes;
-    int before, after;
-  } cases[] = {
-      {"as written, on", "\n[SOUND] 0\n[ALLFIELDS] 1\n\n", 0, 1},
-      {"off", "[ALLFIELDS]\n0", 1, 0},
-      {"a value of another kind", "[ALLFIELDS] on", 1, 1},
-      {"the sound key leaves it", "[SOUND] 1\n", 0, 0},
+      {"all fields off", "[ALLFIELDS]\n0", 1, 0, true},
+      {"all fields, a value of another kind", "[ALLFIELDS] on", 1, 1, true},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FlagAfterReading(c.bytes, c.before, true), c.after) << c.what;
-  EXPECT_EQ(FlagAfterReading("[ALLFIELDS] 1\n", 0), 0) << "the all-fields key leaves sound";
-}
-
-// As the reader's "as written" cases read them; on disk they are checked end to end.
-TEST(ConfigWriterTest, AllFieldsEntryOnlyWhileOn) {
-  char text[kConfigTextRoom];
-  EXPECT_STREQ(ConfigText(0, 0, text), "\n[SOUND] 0\n\n");
-  EXPECT_STREQ(ConfigText(1, 1, text), "\n[SOUND] 1\n[ALLFIELDS] 1\n\n");
+    EXPECT_EQ(FlagAfterReading(c.bytes, c.before, c.allFields), c.after) << c.what;
 }
 
 }  // namespace

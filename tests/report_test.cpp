@@ -110,12 +110,11 @@ TEST(AnalysisTest, EveryFieldListsEachChangeOnce) {
     std::vector<FieldValue> fields;
     const char* lines;  // after the seven statistics' report
   } cases[] = {
-      {"standard", {}, {}, ""},
-      {"a field the seven do not take",
+      {"fields the seven do not take, and upgrades",
        {},
-       {{"UDTA", "sight_range", 0, 9}},
-       " \nUnit sight range change:-\nfootman\t\t\t4\t9\n"},
-      {"reported by the seven", {{S::HitPoints, 0, 100}, {S::OilCost, 32, 0}}, {}, ""},
+       {{"UGRD", "time", 0, 100}, {"UDTA", "sight_range", 0, 9}},
+       " \nUnit sight range change:-\nfootman\t\t\t4\t9\n \nUpgrade time change:-\n"
+       "sword 1\t\t\t200\t100\n"},
       {"units the seven do not report, costs in full",
        {{S::HitPoints, 36, 7}, {S::GoldCost, 105, 3}},
        {},
@@ -125,7 +124,7 @@ TEST(AnalysisTest, EveryFieldListsEachChangeOnce) {
        {{S::BasicAttack, 34, 5}, {S::HitPoints, 34, 5}},
        {},
        " \nUnit basic damage change:-\npadding\t\t\t0\t5\n"},
-      {"the title over the first change shown",
+      {"reported by the seven, not again; the title over the first change shown",
        {{S::BuildTime, 0, 1}, {S::BuildTime, 103, 9}},
        {},
        " \nUnit build time change:-\nhuman wall\t\t30\t9\n"},

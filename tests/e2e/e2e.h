@@ -142,18 +142,17 @@ struct App {
     }
     return lines;
   }
-  // Drops `paths` on the window as the shell does: a block of wide names after a DROPFILES header,
-  // in the program's memory, away from the start of its page.
-  void Drop(const std::vector<std::wstring>& paths) const {
-    std::wstring names;
-    for (const std::wstring& path : paths) names += path + L'\0';
-    DROPFILES header{sizeof header, {}, FALSE, TRUE};
-    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
-    block.append(reinterpret_cast<const char*>(names.c_str()), (names.size() + 1) * 2);
-    auto* page = static_cast<char*>(
-        VirtualAllocEx(process.hProcess, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
-    WriteProcessMemory(process.hProcess, page + 64, block.data(), block.size(), nullptr);
-    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(page + 64), 0);
+  // Drops the maps `names` (full paths, each ended by a null) on the window as the shell does: a
+  // DROPFILES header and the names, in the program's memory, away from the start of its page.
+  void Drop(const std::wstring& names) const {
+    const DROPFILES header{sizeof header, {}, FALSE, TRUE};
+    char* block = static_cast<char*>(
+                      VirtualAllocEx(process.hProcess, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE)) +
+                  64;
+    WriteProcessMemory(process.hProcess, block, &header, sizeof header, nullptr);
+    WriteProcessMemory(process.hProcess, block + sizeof header, names.c_str(),
+                       (names.size() + 1) * sizeof(wchar_t), nullptr);
+    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
   }
   // The Config menu's pixels, opened from the keyboard as a user would, then closed.
   std::vector<COLORREF> ConfigMenu() const {
@@ -162,24 +161,14 @@ struct App {
     WaitFor([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); });
     RECT box;
     GetWindowRect(menu, &box);
-    const LONG width = box.right - box.left, height = box.bottom - box.top;
-    HDC screen = GetDC(nullptr), copy = CreateCompatibleDC(screen);
-    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
     std::vector<COLORREF> pixels, before;
     // Until two looks agree: the menu has been drawn.
-    for (int tries = 0; tries < 20 && (pixels.empty() || pixels != before); ++tries, Sleep(50)) {
-      before = pixels;
-      HGDIOBJ old = SelectObject(copy, picture);
-      BitBlt(copy, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
-      SelectObject(copy, old);
-      pixels.assign(static_cast<std::size_t>(width * height), 0);
-      GetDIBits(copy, picture, 0, static_cast<UINT>(height), pixels.data(), &format,
-                DIB_RGB_COLORS);
+    for (int tries = 0; tries < 20 && (pixels.empty() || pixels != before); ++tries) {
+      before = std::exchange(pixels, {});
+      for (LONG y = box.top; y < box.bottom; ++y)
+        for (LONG x = box.left; x < box.right; ++x) pixels.push_back(GetPixel(screen, x, y));
     }
-    DeleteObject(picture);
-    DeleteDC(copy);
     ReleaseDC(nullptr, screen);
     for (int presses = 0; presses < 2; ++presses) PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     WaitFor([&] { return !IsWindowVisible(menu); });
