@@ -38,7 +38,9 @@ struct ArrayRead {
 
 }  // namespace
 
-PudFile::PudFile(const char* pudName, bool utf8Name) : file_(OpenMapFile(pudName, utf8Name)) {
+PudFile::PudFile(const char* pudName, bool utf8Name) : PudFile(OpenMapFile(pudName, utf8Name)) {}
+
+PudFile::PudFile(std::FILE* file) : file_(file) {
   if (file_ == nullptr) return;
   // The stream's own buffer would only copy the bytes once more.
   std::setvbuf(file_, nullptr, _IONBF, 0);

@@ -90,6 +90,8 @@ class PudFile {
   // Bare names resolve against the current directory. A name in UTF-8 is one that Windows'
   // narrow (ANSI) file functions cannot spell: it is opened by its wide-character form.
   explicit PudFile(const char* pudName, bool utf8Name = false);
+  // Reads an open stream, which it closes; a map in memory comes as the stream fmemopen gives.
+  explicit PudFile(std::FILE* file);
   ~PudFile();
   PudFile(const PudFile&) = delete;
   PudFile& operator=(const PudFile&) = delete;

@@ -117,6 +117,10 @@ Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink) {
 Analysis AnalysePud(const char* pudName, ReportSink& sink, bool utf8Name, bool allFields) {
   PudFile file(pudName, utf8Name);
   if (!file.IsOpen()) return {ReadOutcome::OpenFailed, false};
+  return AnalysePud(file, sink, allFields);
+}
+
+Analysis AnalysePud(PudFile& file, ReportSink& sink, bool allFields) {
   ReportLines lines(sink);
   Analysis analysis = AnalyseUnitData(file, lines);
   if (allFields) analysis.discrepancies = CheckAllFields(file, lines) || analysis.discrepancies;

@@ -97,9 +97,12 @@ struct Analysis {
 // when every section is; one with more sections than are kept is never clean.
 Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink);
 
-// Opens the map named `pudName` (in UTF-8 when `utf8Name` is set, see PudFile), analyses it and
-// writes the report's lines. With `allFields` the thorough check follows the seven statistics:
-// its lines come after theirs, and any field that differs makes the map not clean.
+// Analyses the open map and writes the report's lines. With `allFields` the thorough check
+// follows the seven statistics: its lines come after theirs, and any field that differs makes the
+// map not clean.
+Analysis AnalysePud(PudFile& file, ReportSink& sink, bool allFields = false);
+
+// The same for the map named `pudName` (in UTF-8 when `utf8Name` is set, see PudFile).
 Analysis AnalysePud(const char* pudName, ReportSink& sink, bool utf8Name = false,
                     bool allFields = false);
 
