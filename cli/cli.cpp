@@ -11,17 +11,19 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: statwarden-cli [--raw | --json | --all [--json]] MAP...\n"
-    "       statwarden-cli [--raw | --json | --all [--json]] --latest [DIR]\n"
+    "Usage: statwarden-cli [--all] [--raw | --json] MAP...\n"
+    "       statwarden-cli [--all] [--raw | --json] --latest [DIR]\n"
     "\n"
     "Checks Warcraft II maps (*.pud) for unit statistics that differ from the game's\n"
     "standard values: build time, basic attack, piercing damage, gold, wood and oil\n"
     "cost, and hit points.\n"
     "\n"
     "  --all          also compare every other field of the unit data (sight, range,\n"
-    "                armor, magic, missiles, flags...) and of the upgrades (time and\n"
-    "                costs...) with the game's standard data\n"
+    "                 armor, magic, missiles, flags...) and of the upgrades (time and\n"
+    "                 costs...) with the game's standard data; a change that the\n"
+    "                 seven statistics show is not shown again\n"
     "  --raw          the report lines exactly as the Statwarden window lists them\n"
+    "                 (with --all, as it lists them while it checks every field)\n"
     "  --json         one JSON array with an object per map\n"
     "  --latest [DIR] check the newest *.pud of DIR (default: the current directory)\n"
     "  --help         show this text\n"
@@ -63,8 +65,6 @@ Parse ParseArguments(const std::vector<std::string>& arguments, Options& options
       return Parse::Bad;
     }
   }
-  // The raw view is the window's report, which has no room for other fields.
-  if (options.all && options.view == ViewKind::Raw) return Parse::Bad;
   const std::size_t count = options.operands.size();
   return (options.latest ? count <= 1 : count >= 1) ? Parse::Run : Parse::Bad;
 }

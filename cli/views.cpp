@@ -82,9 +82,8 @@ class RawView : public BufferedView, private ReportSink {
   using BufferedView::BufferedView;
 
   void AddDifference(const Difference& difference) override { report_.AddDifference(difference); }
-
-  // The raw view is the window's report alone: the command line never asks it for more.
-  void AddChange(const FieldChange&) override {}
+  // With --all, as the window lists the other fields while it checks every field.
+  void AddChange(const FieldChange& change) override { report_.AddChange(change); }
 
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;

@@ -91,7 +91,6 @@ TEST_F(CliTest, Usage) {
                                           {{}, 2},
                                           {{"--frobnicate", standard_}, 2},
                                           {{"--raw", "--json", standard_}, 2},
-                                          {{"--all", "--raw", standard_}, 2},
                                           {{"--latest", "a", "b"}, 2}}) {
     const CliRun run = RunWith(arguments);
     EXPECT_EQ(run.status, status);
