@@ -70,6 +70,13 @@ TEST_F(CliTest, JsonDescribesEveryMap) {
   EXPECT_EQ(maps[1]["verdict"], "clean");
   EXPECT_EQ(maps[1]["defaultData"], true);
   EXPECT_EQ(maps[1]["sections"], nlohmann::json::array());
+  // With --all, every change: those the sections show too, as data is not a view.
+  EXPECT_EQ(nlohmann::json::parse(RunWith({"--all", "--json", rigged_}).out)[0]["changes"],
+            nlohmann::json::parse(R"([
+              {"section": "UDTA", "field": "gold_cost", "index": 82, "name": "human blacksmiths",
+               "standard": 800, "map": 810},
+              {"section": "UDTA", "field": "gold_cost", "index": 83, "name": "orc blacksmiths",
+               "standard": 800, "map": 0}])"));
 }
 
 // The newest map of the folder named, or of the start folder wherever the current one is now.

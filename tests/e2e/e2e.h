@@ -94,6 +94,21 @@ inline std::string Contents(const std::filesystem::path& file) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// The window's lines for the real map `name` with every field checked, without the outcome, as
+// the checked reports of the real maps have them.
+inline std::vector<std::string> CheckedLines(const std::string& name) {
+  std::ifstream reports(SW_CHECKED_REPORTS);
+  std::vector<std::string> lines;
+  bool found = false;
+  for (std::string line; std::getline(reports, line);)
+    if (line.rfind("==> ", 0) == 0)
+      found = line == "==> " + name + " <==";
+    else if (found)
+      lines.push_back(line);
+  if (!lines.empty()) lines.pop_back();
+  return lines;
+}
+
 // Writes a map last written 40 - `day` days ago, the later the newer; its path.
 inline std::filesystem::path WriteMap(const std::filesystem::path& path, const Bytes& bytes,
                                       int day = 1, DWORD attributes = 0) {
