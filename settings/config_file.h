@@ -1,4 +1,4 @@
-// The sound setting and its file in the user's temporary folder.
+// The two settings, sound and every field, and their file in the user's temporary folder.
 #pragma once
 
 #include <windows.h>
