@@ -1,7 +1,7 @@
 #!/bin/sh
-# Checks the Linux side of the release that the dist target wrote: the Debian package's control
-# fields and files, the checker taken out of it (static, small, and it checks a map), its manual
-# page, and the checksums.
+# Checks the release that the dist target wrote: the zip's licence, the Debian package's control
+# fields and files and what lintian says of it, the checker taken out of it (static, small, and it
+# checks a map), its manual page, and the checksums.
 # usage: check-release.sh DIST VERSION RIGGED_MAP
 set -eu
 dist=$1
@@ -28,9 +28,21 @@ expected=$(sort <<END
 -rwxr-xr-x root/root ./usr/bin/statwarden-cli
 -rw-r--r-- root/root ./usr/share/man/man1/statwarden-cli.1.gz
 -rw-r--r-- root/root ./usr/share/doc/statwarden-cli/USER-GUIDE.txt
+-rw-r--r-- root/root ./usr/share/doc/statwarden-cli/changelog.gz
+-rw-r--r-- root/root ./usr/share/doc/statwarden-cli/copyright
+-rw-r--r-- root/root ./usr/share/lintian/overrides/statwarden-cli
 END
 )
 [ "$files" = "$expected" ] || fail "the package holds other files than expected"
+
+# No error and no warning from lintian, the overrides aside (each says why it is there).
+tags=$(lintian --fail-on error,warning "$package") || fail "lintian: $tags"
+echo "lintian: ${tags:-no tags}"
+if echo "$tags" | grep -q "^[EW]:"; then fail "lintian: $tags"; fi
+
+# The zip carries the licence beside the programs.
+cmake -E tar tf "$dist/statwarden-$version.zip" | grep -qx "statwarden-$version/LICENSE" ||
+  fail "the zip holds no LICENSE"
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT

@@ -18,7 +18,8 @@ set(files
   "${WIN32_BUILD}/cli/statwarden-cli.exe"
   "${NATIVE_BUILD}/cli/statwarden-cli"
   "${NATIVE_BUILD}/cli/statwarden-cli.1"
-  "${SOURCE}/resources/USER-GUIDE.txt")
+  "${SOURCE}/resources/USER-GUIDE.txt"
+  "${SOURCE}/LICENSE")
 foreach(file IN LISTS files)
   if(NOT EXISTS "${file}")
     message(FATAL_ERROR "missing: ${file}")
