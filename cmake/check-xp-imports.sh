@@ -13,8 +13,8 @@ trap 'rm -f "$source"' EXIT
 {
   echo '#define WINVER 0x0501'
   echo '#define _WIN32_WINNT 0x0501'
-  for header in windows.h commdlg.h mmsystem.h shellapi.h stdio.h stdlib.h string.h wchar.h \
-                ctype.h locale.h signal.h setjmp.h direct.h io.h process.h errno.h; do
+  for header in windows.h commctrl.h commdlg.h mmsystem.h shellapi.h stdio.h stdlib.h string.h \
+                wchar.h ctype.h locale.h signal.h setjmp.h direct.h io.h process.h errno.h; do
     echo "#include <$header>"
   done
   echo 'void UsedOnXp(void) {'

@@ -1,6 +1,8 @@
 // Statwarden: the entry point, the main window and its command dispatch.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "autoscan_win32.h"
 #include "blit_picture.h"
 #include "config_file.h"
@@ -140,6 +142,9 @@ void RegisterMainClass() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
   Instance = instance;
+  // The manifest asks for the common controls of version 6, whose library Windows XP loads only
+  // when the program calls into it: without it no button or dialog could be made there.
+  InitCommonControls();
   if (previous == nullptr) RegisterMainClass();
   SaveStartDir();
   AboutPicture = LoadBitmapA(Instance, "mascot");

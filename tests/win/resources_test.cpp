@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 // The pictures and icon group 2 as statwarden.exe carries them: 8 bits per pixel, uncompressed.
 TEST(ResourcesTest, PicturesAndIconIn256Colours) {
   HMODULE exe = LoadLibraryExA(SW_STATWARDEN_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -24,4 +28,20 @@ TEST(ResourcesTest, PicturesAndIconIn256Colours) {
   ASSERT_EQ(SizeofResource(exe, found), 20u);
   EXPECT_EQ(std::vector<BYTE>(group + 4, group + 14),
             (std::vector<BYTE>{1, 0, 64, 64, 0, 0, 1, 0, 8, 0}));
+}
+
+// Each program carries the manifest the build made for it as resource 1 of type RT_MANIFEST, the
+// one Windows reads when it starts the program.
+TEST(ResourcesTest, Manifests) {
+  const std::pair<const char*, const char*> programs[] = {SW_MANIFESTS};
+  for (const auto& [program, manifest] : programs) {
+    HMODULE exe = LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC found = FindResourceA(exe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(found, nullptr) << program;
+    std::ifstream source(manifest, std::ios::binary);
+    EXPECT_EQ(std::string(static_cast<const char*>(LockResource(LoadResource(exe, found))),
+                          SizeofResource(exe, found)),
+              std::string(std::istreambuf_iterator<char>(source), {}))
+        << program;
+  }
 }
