@@ -120,11 +120,16 @@ Analysis AnalysePud(const char* pudName, ReportSink& sink, bool utf8Name, bool a
   return AnalysePud(file, sink, allFields);
 }
 
+Analysis AnalyseMap(PudFile& file, DifferenceSink& differences, ChangeSink& changes,
+                    bool allFields) {
+  Analysis analysis = AnalyseUnitData(file, differences);
+  if (allFields) analysis.discrepancies = CheckAllFields(file, changes) || analysis.discrepancies;
+  return analysis;
+}
+
 Analysis AnalysePud(PudFile& file, ReportSink& sink, bool allFields) {
   ReportLines lines(sink);
-  Analysis analysis = AnalyseUnitData(file, lines);
-  if (allFields) analysis.discrepancies = CheckAllFields(file, lines) || analysis.discrepancies;
-  return analysis;
+  return AnalyseMap(file, lines, lines, allFields);
 }
 
 const char* VerdictText(bool discrepancies) {

@@ -97,9 +97,13 @@ struct Analysis {
 // when every section is; one with more sections than are kept is never clean.
 Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink);
 
-// Analyses the open map and writes the report's lines. With `allFields` the thorough check
-// follows the seven statistics: its lines come after theirs, and any field that differs makes the
-// map not clean.
+// The seven comparisons and, with `allFields`, the thorough check after them: then any field that
+// differs makes the map not clean.
+Analysis AnalyseMap(PudFile& file, DifferenceSink& differences, ChangeSink& changes,
+                    bool allFields);
+
+// Analyses the open map and writes the report's lines: the thorough check's, with `allFields`,
+// after the seven statistics'.
 Analysis AnalysePud(PudFile& file, ReportSink& sink, bool allFields = false);
 
 // The same for the map named `pudName` (in UTF-8 when `utf8Name` is set, see PudFile).

@@ -69,7 +69,7 @@ std::string_view FieldTitle(const FieldChange& change, char (&room)[kFieldTitleR
   const std::string_view kind = std::strcmp(change.section, "UDTA") == 0 ? "Unit " : "Upgrade ";
   constexpr std::string_view kEnd = " change:-";
   const std::string_view field = change.field;
-  // Field names are short enough for the room: standard_data.h holds them to kLongestFieldName.
+  // Field names fit the room: the made standard data is checked against kLongestFieldName.
   static_assert(std::string_view("Upgrade ").size() + kLongestFieldName + kEnd.size() <
                 kFieldTitleRoom);
   char* end = std::copy(kind.begin(), kind.end(), room);

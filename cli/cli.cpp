@@ -5,7 +5,6 @@
 #include "report.h"
 #include "start_dir.h"
 #include "statwarden_version.h"
-#include "thorough_check.h"
 #include "views.h"
 
 namespace {
@@ -120,11 +119,7 @@ int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutpu
     view->BeginMap(map);
     PudFile file(map.c_str(), options.utf8Operands);
     Analysis analysis{ReadOutcome::OpenFailed, false};
-    if (file.IsOpen()) {
-      analysis = AnalyseUnitData(file, *view);
-      if (options.all)
-        analysis.discrepancies = CheckAllFields(file, *view) || analysis.discrepancies;
-    }
+    if (file.IsOpen()) analysis = AnalyseMap(file, *view, *view, options.all);
     view->EndMap(analysis);
     if (analysis.outcome == ReadOutcome::OpenFailed) {
       out.Flush();
