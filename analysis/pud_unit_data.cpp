@@ -18,6 +18,8 @@ constexpr char kEraxTag[4] = {'E', 'R', 'A', 'X'};
 constexpr std::uint64_t kUnitDataWithErax = 138;
 constexpr std::uint64_t kUnitDataWithoutErax = 128;
 
+constexpr unsigned char kNoBytes[1] = {};
+
 bool HasTag(const unsigned char* header, const char (&tag)[5]) {
   return std::memcmp(header, tag, 4) == 0;
 }
@@ -52,6 +54,14 @@ PudFile::PudFile(std::FILE* file) : file_(file) {
     return;
   }
   if (start_.size < sizeof start_.bytes) end_ = start_.size;
+  Walk();
+}
+
+// The end is known from the start; every byte is read through the windows as from a file. An
+// empty map may come as a null pointer.
+PudFile::PudFile(const unsigned char* bytes, std::size_t size)
+    : memory_(bytes != nullptr ? bytes : kNoBytes), end_(size) {
+  start_.size = ReadAt(0, start_.bytes, sizeof start_.bytes);
   Walk();
 }
 
@@ -131,11 +141,20 @@ std::size_t PudFile::Copy(std::uint64_t offset, unsigned char* destination, std:
 
 void PudFile::Fetch(std::uint64_t offset) {
   fetched_.offset = offset;
-  fetched_.size = 0;
-  if (offset > LONG_MAX || std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) return;
-  fetched_.size = std::fread(fetched_.bytes, 1, sizeof fetched_.bytes, file_);
+  fetched_.size = ReadAt(offset, fetched_.bytes, sizeof fetched_.bytes);
   // A short read met the end: nothing lies at or beyond it.
   if (fetched_.size < sizeof fetched_.bytes) end_ = std::min(end_, offset + fetched_.size);
+}
+
+std::size_t PudFile::ReadAt(std::uint64_t offset, unsigned char* destination, std::size_t count) {
+  if (memory_ != nullptr) {
+    if (offset >= end_) return 0;
+    const auto part = static_cast<std::size_t>(std::min<std::uint64_t>(count, end_ - offset));
+    std::memcpy(destination, memory_ + offset, part);
+    return part;
+  }
+  if (offset > LONG_MAX || std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) return 0;
+  return std::fread(destination, 1, count, file_);
 }
 
 ReadOutcome ReadPudUnitData(PudFile& file, const PudSection& section, PudUnitData& data) {

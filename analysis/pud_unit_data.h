@@ -90,14 +90,16 @@ class PudFile {
   // Bare names resolve against the current directory. A name in UTF-8 is one that Windows'
   // narrow (ANSI) file functions cannot spell: it is opened by its wide-character form.
   explicit PudFile(const char* pudName, bool utf8Name = false);
-  // Reads an open stream, which it closes; a map in memory comes as the stream fmemopen gives.
+  // Reads an open stream, which it closes.
   explicit PudFile(std::FILE* file);
+  // Reads a map that is in memory already, where it lies; the bytes must outlive the PudFile.
+  PudFile(const unsigned char* bytes, std::size_t size);
   ~PudFile();
   PudFile(const PudFile&) = delete;
   PudFile& operator=(const PudFile&) = delete;
 
   // False when the file could not be opened or read; it then has no sections.
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return file_ != nullptr || memory_ != nullptr; }
   const SectionList& UnitData() const { return unitData_; }
   const SectionList& Upgrades() const { return upgrades_; }
 
@@ -118,8 +120,10 @@ class PudFile {
   bool EndsAt(std::uint64_t offset);
   std::size_t Copy(std::uint64_t offset, unsigned char* destination, std::size_t count);
   void Fetch(std::uint64_t offset);
+  std::size_t ReadAt(std::uint64_t offset, unsigned char* destination, std::size_t count);
 
   std::FILE* file_ = nullptr;
+  const unsigned char* memory_ = nullptr;  // a map in memory, instead of the file
   std::uint64_t end_ = UINT64_MAX;  // no byte lies at or after it: the size, once a read met it
   Window start_;                    // the first bytes of the file
   Window fetched_;                  // the bytes last fetched after them

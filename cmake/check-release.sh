@@ -40,9 +40,11 @@ tags=$(lintian --fail-on error,warning "$package") || fail "lintian: $tags"
 echo "lintian: ${tags:-no tags}"
 if echo "$tags" | grep -q "^[EW]:"; then fail "lintian: $tags"; fi
 
-# The zip carries the licence beside the programs.
-cmake -E tar tf "$dist/statwarden-$version.zip" | grep -qx "statwarden-$version/LICENSE" ||
-  fail "the zip holds no LICENSE"
+# The zip carries the licence and the browser page beside the programs.
+for file in LICENSE statwarden.html; do
+  cmake -E tar tf "$dist/statwarden-$version.zip" | grep -qx "statwarden-$version/$file" ||
+    fail "the zip holds no $file"
+done
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -68,6 +70,8 @@ for option in $("$cli" --help | grep -o -- '--[a-z]*' | sort -u); do
   grep -q -- "$option" "$root/page.txt" || fail "the manual page does not name $option"
 done
 
-# SHA256SUMS holds the zip and the package, and both match.
-[ "$(wc -l <"$dist/SHA256SUMS")" -eq 2 ] || fail "SHA256SUMS does not list two files"
+# SHA256SUMS holds the zip, the package and the page, and all match.
+[ "$(cut -d' ' -f3 "$dist/SHA256SUMS" | LC_ALL=C sort | tr '\n' ' ')" = \
+  "statwarden-$version.zip statwarden-cli_${version}_amd64.deb statwarden.html " ] ||
+  fail "SHA256SUMS does not list the zip, the package and the page"
 (cd "$dist" && sha256sum -c SHA256SUMS) || fail "a checksum does not match"

@@ -1,6 +1,7 @@
-# Packs the release: cmake -DSOURCE=... -DWIN32_BUILD=... -DNATIVE_BUILD=... -DVERSION=...
-#   -DCPACK=... -P make-dist.cmake
-# Writes build/native/dist: the zip, the Debian package and SHA256SUMS of both.
+# Packs the release: cmake -DSOURCE=... -DWIN32_BUILD=... -DWEB_BUILD=... -DNATIVE_BUILD=...
+#   -DVERSION=... -DCPACK=... -P make-dist.cmake
+# Writes build/native/dist: the zip, the Debian package, the browser page (in the zip too) and
+# SHA256SUMS of the three.
 set(name "statwarden-${VERSION}")
 set(dist "${NATIVE_BUILD}/dist")
 set(stage "${dist}/${name}")
@@ -18,6 +19,7 @@ set(files
   "${WIN32_BUILD}/cli/statwarden-cli.exe"
   "${NATIVE_BUILD}/cli/statwarden-cli"
   "${NATIVE_BUILD}/cli/statwarden-cli.1"
+  "${WEB_BUILD}/statwarden.html"
   "${SOURCE}/resources/USER-GUIDE.txt"
   "${SOURCE}/LICENSE")
 foreach(file IN LISTS files)
@@ -49,10 +51,11 @@ if(failed OR NOT count EQUAL 1)
 endif()
 file(COPY "${package}" DESTINATION "${dist}")
 get_filename_component(package "${package}" NAME)
+file(COPY "${WEB_BUILD}/statwarden.html" DESTINATION "${dist}")
 
-# In the format of sha256sum, so that "sha256sum -c SHA256SUMS" checks both.
+# In the format of sha256sum, so that "sha256sum -c SHA256SUMS" checks them all.
 set(sums "")
-foreach(file IN ITEMS "${name}.zip" "${package}")
+foreach(file IN ITEMS "${name}.zip" "${package}" statwarden.html)
   file(SHA256 "${dist}/${file}" hash)
   string(APPEND sums "${hash}  ${file}\n")
   print_size("${dist}/${file}")
