@@ -4,7 +4,7 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { readdirSync, readFileSync } from 'node:fs';
+import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -107,7 +107,8 @@ test('maps chosen with the file picker are listed as the window lists them', asy
   assert.deepStrictEqual(clean, ['clean.pud', 'No unit specials found']);
 });
 
-test('no request leaves the page', async () => {
+test('no request leaves the page, which is at most 150 KB', async () => {
+  assert.ok(statSync(SW_PAGE).size <= 150 * 1024);
   // All the page asked for, loading and checking: itself.
   assert.deepStrictEqual(requests, [pageUrl]);
   // Were it to try to reach out, its policy would stop it before anything is sent.
