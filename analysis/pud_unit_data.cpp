@@ -69,11 +69,11 @@ PudFile::~PudFile() {
   if (file_ != nullptr) std::fclose(file_);
 }
 
-void PudFile::Read(const PudSection& section, std::uint64_t at, void* destination,
-                   std::size_t count) {
-  if (at >= section.length) return;
-  Copy(section.offset + at, static_cast<unsigned char*>(destination),
-       static_cast<std::size_t>(std::min<std::uint64_t>(count, section.length - at)));
+std::size_t PudFile::Read(const PudSection& section, std::uint64_t at, void* destination,
+                          std::size_t count) {
+  if (at >= section.length) return 0;
+  return Copy(section.offset + at, static_cast<unsigned char*>(destination),
+              static_cast<std::size_t>(std::min<std::uint64_t>(count, section.length - at)));
 }
 
 void PudFile::Walk() {
@@ -97,6 +97,12 @@ void PudFile::Walk() {
     const PudSection section{at + sizeof header, length};
     if (HasTag(header, "UDTA")) Keep(unitData_, section);
     if (HasTag(header, "UGRD")) Keep(upgrades_, section);
+    for (std::size_t i = 0; i < std::size(kStartTags); ++i) {
+      if (!startFound_[i] && HasTag(header, kStartTags[i])) {
+        starts_[i] = section;
+        startFound_[i] = true;
+      }
+    }
     at = section.offset + section.length;
   }
 }
@@ -111,6 +117,7 @@ void PudFile::UseFixedOffsets() {
   unitData_.count = 1;
   unitData_.kept[0] = {offset, UINT64_MAX - offset};
   upgrades_ = {};
+  std::fill(std::begin(startFound_), std::end(startFound_), false);
 }
 
 // Called where no byte could be read: the file ends exactly there when the byte before it exists.

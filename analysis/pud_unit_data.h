@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 
 // The seven statistics, in the order they are compared and reported.
 enum class Statistic {
@@ -72,6 +73,10 @@ struct SectionList {
   PudSection kept[kSectionsKept]{};
 };
 
+// The sections that say what each player starts with, of which the walk keeps the first of each.
+enum class StartSection { OWNR, SIDE, SGLD, SLBR, SOIL, ALOW, UNIT };
+inline constexpr char kStartTags[][5] = {"OWNR", "SIDE", "SGLD", "SLBR", "SOIL", "ALOW", "UNIT"};
+
 // A map's bytes are fetched this many at a time. The first read holds the whole walk of the usual
 // layout up to the unit data and its seven arrays (piercing damage, the furthest in, ends at
 // 4345), and all of a small map; later reads come as the walk or a reader asks for them.
@@ -102,10 +107,17 @@ class PudFile {
   bool IsOpen() const { return file_ != nullptr || memory_ != nullptr; }
   const SectionList& UnitData() const { return unitData_; }
   const SectionList& Upgrades() const { return upgrades_; }
+  // The first section of the kind that the walk met; null when it met none, or when the file
+  // does not walk as sections.
+  const PudSection* Start(StartSection which) const {
+    const std::size_t i = static_cast<std::size_t>(which);
+    return startFound_[i] ? &starts_[i] : nullptr;
+  }
 
   // Copies bytes [at, at + count) of the section's data to `destination`, leaving the bytes that
-  // neither the section nor the file holds as they were.
-  void Read(const PudSection& section, std::uint64_t at, void* destination, std::size_t count);
+  // neither the section nor the file holds as they were; gives the number copied.
+  std::size_t Read(const PudSection& section, std::uint64_t at, void* destination,
+                   std::size_t count);
 
  private:
   // A run of the file's bytes in memory.
@@ -129,6 +141,8 @@ class PudFile {
   Window fetched_;                  // the bytes last fetched after them
   SectionList unitData_;
   SectionList upgrades_;
+  PudSection starts_[std::size(kStartTags)]{};
+  bool startFound_[std::size(kStartTags)]{};
 };
 
 // Reads the default-data flag of one unit-data section and, when it is clear, the seven arrays.

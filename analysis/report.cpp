@@ -30,19 +30,31 @@ const StatisticReport& ReportOf(Statistic statistic) {
   return kReports[static_cast<int>(statistic)];
 }
 
-void AddReportLine(std::string_view name, unsigned standard, unsigned mapValue, ReportSink& sink) {
+void AddReportLine(std::string_view name, std::string_view standard, std::string_view mapValue,
+                   ReportSink& sink) {
   // The name, then "\t\t\t" up to 8 characters, "\t\t" up to 18, "\t" from 19 on. A name
   // fills at most its table field.
   const std::size_t length = std::min(name.size(), kNameField);
   const std::size_t tabs = length >= 19 ? 1 : length >= 9 ? 2 : 3;
   char line[kMaxReportLine];
-  char* const lineEnd = line + sizeof line;
   char* end = std::fill_n(std::copy_n(name.data(), length, line), tabs, '\t');
-  // The first value leaves room for the tab and the second.
-  end = std::to_chars(end, lineEnd - 1 - kValueDigits, standard).ptr;
+  end = std::copy_n(standard.data(), std::min(standard.size(), kValueDigits), end);
   *end++ = '\t';
-  end = std::to_chars(end, lineEnd, mapValue).ptr;
+  end = std::copy_n(mapValue.data(), std::min(mapValue.size(), kValueDigits), end);
   sink.AddLine(std::string_view(line, static_cast<std::size_t>(end - line)));
+}
+
+void AddReportLine(std::string_view name, unsigned standard, unsigned mapValue, ReportSink& sink) {
+  char standardText[kValueDigits];
+  char mapText[kValueDigits];
+  AddReportLine(name, ValueText(standard, false, standardText), ValueText(mapValue, false, mapText),
+                sink);
+}
+
+std::string_view ValueText(std::uint32_t value, bool allowance, char (&room)[kValueDigits]) {
+  if (allowance) return value != 0 ? "yes" : "no";
+  return {room,
+          static_cast<std::size_t>(std::to_chars(room, room + sizeof room, value).ptr - room)};
 }
 
 void ReportLines::AddDifference(const Difference& difference) {
@@ -62,6 +74,18 @@ void ReportLines::AddChange(const FieldChange& change) {
     sink_.AddLine(FieldTitle(change, title));
   }
   AddReportLine(change.name, change.standard, change.map, sink_);
+}
+
+void ReportLines::AddStartChange(const StartChange& change) {
+  if (change.opensGroup) {
+    sink_.AddLine(kSpacerLine);
+    sink_.AddLine(kStartTitle);
+  }
+  char name[kStartNameRoom];
+  char usual[kValueDigits];
+  char value[kValueDigits];
+  AddReportLine(StartChangeName(change, name), ValueText(change.usual, change.allowance, usual),
+                ValueText(change.value, change.allowance, value), sink_);
 }
 
 namespace {
@@ -121,15 +145,18 @@ Analysis AnalysePud(const char* pudName, ReportSink& sink, bool utf8Name, bool a
 }
 
 Analysis AnalyseMap(PudFile& file, DifferenceSink& differences, ChangeSink& changes,
-                    bool allFields) {
+                    StartSink& starts, bool allFields) {
   Analysis analysis = AnalyseUnitData(file, differences);
-  if (allFields) analysis.discrepancies = CheckAllFields(file, changes) || analysis.discrepancies;
+  if (!allFields) return analysis;
+  const bool changed = CheckAllFields(file, changes);
+  const bool unequal = CompareStarts(file, starts);
+  analysis.discrepancies = analysis.discrepancies || changed || unequal;
   return analysis;
 }
 
 Analysis AnalysePud(PudFile& file, ReportSink& sink, bool allFields) {
   ReportLines lines(sink);
-  return AnalyseMap(file, lines, lines, allFields);
+  return AnalyseMap(file, lines, lines, lines, allFields);
 }
 
 const char* VerdictText(bool discrepancies) {

@@ -7,6 +7,7 @@
 
 #include "pud_unit_data.h"
 #include "standard_tables.h"
+#include "start_comparison.h"
 #include "thorough_check.h"
 
 // The most digits a reported value can have.
@@ -64,17 +65,29 @@ inline constexpr std::string_view kSpacerLine = " ";
 // One difference line: the name (at most kNameField characters of it), one to three tabs by its
 // length, the standard value, a tab, the map's value.
 void AddReportLine(std::string_view name, unsigned standard, unsigned mapValue, ReportSink& sink);
+// The same with the values as text (at most kValueDigits characters each).
+void AddReportLine(std::string_view name, std::string_view standard, std::string_view mapValue,
+                   ReportSink& sink);
+
+// The title over the start comparison's changes.
+inline constexpr std::string_view kStartTitle = "Player start change:-";
+
+// A value as the report shows it: a number, or "yes" or "no" for an allowance; written to
+// `room`.
+std::string_view ValueText(std::uint32_t value, bool allowance, char (&room)[kValueDigits]);
 
 // The report's lines for the differences and field changes handed to it: the title of a
 // statistic (after the spacer line where it has one) before the difference that opens its
 // section, then a line for each difference; for the other fields, the spacer line and the field's
 // title before the change that opens it, then a line for each change the seven statistics'
-// sections do not list already.
-class ReportLines final : public DifferenceSink, public ChangeSink {
+// sections do not list already; then the spacer line and the start title before the start
+// comparison's first change, and a line for each: "<Color> <item>", the usual value, the slot's.
+class ReportLines final : public DifferenceSink, public ChangeSink, public StartSink {
  public:
   explicit ReportLines(ReportSink& sink) : sink_(sink) {}
   void AddDifference(const Difference& difference) override;
   void AddChange(const FieldChange& change) override;
+  void AddStartChange(const StartChange& change) override;
 
  private:
   ReportSink& sink_;
@@ -97,13 +110,13 @@ struct Analysis {
 // when every section is; one with more sections than are kept is never clean.
 Analysis AnalyseUnitData(PudFile& file, DifferenceSink& sink);
 
-// The seven comparisons and, with `allFields`, the thorough check after them: then any field that
-// differs makes the map not clean.
+// The seven comparisons and, with `allFields`, the thorough check and the start comparison after
+// them: then any field that differs, or any start, makes the map not clean.
 Analysis AnalyseMap(PudFile& file, DifferenceSink& differences, ChangeSink& changes,
-                    bool allFields);
+                    StartSink& starts, bool allFields);
 
-// Analyses the open map and writes the report's lines: the thorough check's, with `allFields`,
-// after the seven statistics'.
+// Analyses the open map and writes the report's lines: the thorough check's and the start
+// comparison's, with `allFields`, after the seven statistics'.
 Analysis AnalysePud(PudFile& file, ReportSink& sink, bool allFields = false);
 
 // The same for the map named `pudName` (in UTF-8 when `utf8Name` is set, see PudFile).

@@ -42,3 +42,17 @@ inline constexpr std::size_t kLongestFieldName = 24;
 
 extern const StandardSection kStandardUnitData;
 extern const StandardSection kStandardUpgrades;
+
+// What each bit of an allowance array of the start stands for: the unit type (units allowed) or
+// the upgrade (the spell and upgrade arrays) of a human slot and of an orc slot.
+inline constexpr unsigned char kUnusedBit = 255;
+
+struct StartAllowance {
+  const char* array;   // the data tables' name
+  std::size_t offset;  // of the array in the allowance section (ALOW), which holds 32 bits a slot
+  unsigned char human[32];
+  unsigned char orc[32];
+};
+
+// Units allowed, spells known at the start, spells allowed, upgrades allowed.
+extern const StartAllowance kStartAllowances[4];

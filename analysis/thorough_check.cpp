@@ -65,6 +65,10 @@ bool CheckAllFields(PudFile& file, ChangeSink& sink) {
   return CheckSections(file, file.Upgrades(), kStandardUpgrades, sink) || units;
 }
 
+std::string_view UnitName(int type) {
+  return NameOf(kStandardUnitData, static_cast<std::size_t>(type));
+}
+
 std::string_view FieldTitle(const FieldChange& change, char (&room)[kFieldTitleRoom]) {
   const std::string_view kind = std::strcmp(change.section, "UDTA") == 0 ? "Unit " : "Upgrade ";
   constexpr std::string_view kEnd = " change:-";

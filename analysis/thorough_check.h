@@ -37,6 +37,10 @@ class ChangeSink {
 // more sections of a kind than are kept.
 bool CheckAllFields(PudFile& file, ChangeSink& sink);
 
+// The name the thorough check gives unit type `type` (0 to 109): the report's where its tables
+// have one, else the data's.
+std::string_view UnitName(int type);
+
 // Room for the title of a changed field, with its terminator.
 inline constexpr std::size_t kFieldTitleRoom = 48;
 

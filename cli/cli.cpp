@@ -119,7 +119,7 @@ int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutpu
     view->BeginMap(map);
     PudFile file(map.c_str(), options.utf8Operands);
     Analysis analysis{ReadOutcome::OpenFailed, false};
-    if (file.IsOpen()) analysis = AnalyseMap(file, *view, *view, options.all);
+    if (file.IsOpen()) analysis = AnalyseMap(file, *view, *view, *view, options.all);
     view->EndMap(analysis);
     if (analysis.outcome == ReadOutcome::OpenFailed) {
       out.Flush();

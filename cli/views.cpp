@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <span>
 #include <string>
 
 #include "pud_unit_data.h"
@@ -52,6 +53,16 @@ class HumanView : public BufferedView {
     lines_ += Columns(change.name, std::to_string(change.standard), std::to_string(change.map));
   }
 
+  void AddStartChange(const StartChange& change) override {
+    if (change.opensGroup) lines_.append("\n").append(kStartTitle).push_back('\n');
+    char name[kStartNameRoom];
+    char usual[kValueDigits];
+    char value[kValueDigits];
+    lines_ +=
+        Columns(StartChangeName(change, name), ValueText(change.usual, change.allowance, usual),
+                ValueText(change.value, change.allowance, value));
+  }
+
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;
     if (mapsShown_++ > 0) out_.Write("\n");
@@ -84,6 +95,7 @@ class RawView : public BufferedView, private ReportSink {
   void AddDifference(const Difference& difference) override { report_.AddDifference(difference); }
   // With --all, as the window lists the other fields while it checks every field.
   void AddChange(const FieldChange& change) override { report_.AddChange(change); }
+  void AddStartChange(const StartChange& change) override { report_.AddStartChange(change); }
 
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;
@@ -110,6 +122,8 @@ class JsonView : public MapView {
     file_ = file;
     sections_ = Json::array();
     changes_ = Json::array();
+    players_ = Json::array();
+    unequal_ = Json::array();
   }
 
   void AddDifference(const Difference& difference) override {
@@ -133,13 +147,39 @@ class JsonView : public MapView {
                         {"map", change.map}});
   }
 
+  void AddPlayers(const StartPlayers& players) override {
+    for (const PersonSlot& slot :
+         std::span(players.slots, static_cast<std::size_t>(players.count))) {
+      players_.push_back({{"player", slot.player},
+                          {"color", kPlayerColors[slot.player - 1]},
+                          {"race", slot.orc ? "orc" : "human"}});
+    }
+  }
+
+  void AddStartChange(const StartChange& change) override {
+    Json entry = {{"player", change.player},
+                  {"color", kPlayerColors[change.player - 1]},
+                  {"item", change.item}};
+    if (change.allowance) {
+      entry["usual"] = change.usual != 0;
+      entry["value"] = change.value != 0;
+    } else {
+      entry["usual"] = change.usual;
+      entry["value"] = change.value;
+    }
+    unequal_.push_back(std::move(entry));
+  }
+
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;
     Json map = {{"file", file_},
                 {"verdict", analysis.discrepancies ? "discrepancies" : "clean"},
                 {"defaultData", analysis.outcome == ReadOutcome::DefaultDataSet},
                 {"sections", sections_}};
-    if (allFields_) map["changes"] = changes_;
+    if (allFields_) {
+      map["changes"] = changes_;
+      map["starts"] = {{"players", players_}, {"unequal", unequal_}};
+    }
     // File names need not be UTF-8; what is not shows as U+FFFD.
     out_.Write(mapsShown_++ == 0 ? "[\n" : ",\n");
     out_.Write(map.dump(2, ' ', false, Json::error_handler_t::replace));
@@ -153,6 +193,8 @@ class JsonView : public MapView {
   std::string file_;
   Json sections_;
   Json changes_;
+  Json players_;
+  Json unequal_;
   int mapsShown_ = 0;
 };
 

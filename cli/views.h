@@ -10,7 +10,7 @@
 
 // Collects what the checks find in one map at a time and writes it once the map has been read,
 // so that a map that cannot be read leaves nothing but its error.
-class MapView : public DifferenceSink, public ChangeSink {
+class MapView : public DifferenceSink, public ChangeSink, public StartSink {
  public:
   virtual ~MapView() = default;
   virtual void BeginMap(const std::string& file) = 0;
@@ -23,5 +23,5 @@ class MapView : public DifferenceSink, public ChangeSink {
 enum class ViewKind { Human, Raw, Json };
 
 // `nameEachMap` puts each map's name before its report in the human and raw views; `allFields`
-// gives each JSON map its list of changed fields.
+// gives each JSON map its list of changed fields and its start comparison.
 std::unique_ptr<MapView> MakeView(ViewKind kind, TextOutput& out, bool nameEachMap, bool allFields);

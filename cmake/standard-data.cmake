@@ -2,7 +2,7 @@
 # standard-data.cmake. DATA holds section-layout.tsv (where each field lies in its section),
 # standard-units.tsv and standard-upgrades.tsv (one row per unit type or upgrade, one column per
 # field); every field of the layout that has a column in the section's table is written out, its
-# values as a map stores them.
+# values as a map stores them. start-allowances.tsv gives the meaning of the allowance bits.
 cmake_minimum_required(VERSION 3.25)
 
 # The rows of a tab-separated file as a list, each row with its tabs. The one semicolon of the
@@ -103,6 +103,43 @@ set(internal "")
 set(definitions "")
 write_section(UDTA standard-units.tsv kStandardUnitData)
 write_section(UGRD standard-upgrades.tsv kStandardUpgrades)
+
+# start-allowances.tsv: what each bit of the allowance arrays stands for, for a human slot and an
+# orc slot, the arrays in the order the code takes them, each at its offset in the section.
+read_rows("${DATA}/start-allowances.tsv" rows)
+list(POP_FRONT rows)
+set(arrays units_allowed spells_known spells_allowed upgrades_allowed)
+set(offsets 0 64 128 256)
+set(races human orc)
+set(columns 2 3)
+string(APPEND definitions "\nconst StartAllowance kStartAllowances[] = {\n")
+foreach(position RANGE 3)
+  list(GET arrays ${position} array)
+  list(GET offsets ${position} offset)
+  set(human "")
+  set(orc "")
+  foreach(bit RANGE 31)
+    math(EXPR index "${position} * 32 + ${bit}")
+    list(GET rows ${index} row)
+    string(REPLACE "\t" ";" cells "${row};")
+    list(GET cells 0 name)
+    list(GET cells 1 number)
+    if(NOT name STREQUAL array OR NOT number EQUAL bit)
+      message(FATAL_ERROR "start-allowances.tsv: row ${index} is not bit ${bit} of ${array}")
+    endif()
+    foreach(race column IN ZIP_LISTS races columns)
+      list(GET cells ${column} value)
+      if(value STREQUAL "")
+        set(value kUnusedBit)
+      endif()
+      list(APPEND ${race} ${value})
+    endforeach()
+  endforeach()
+  list(JOIN human ", " human)
+  list(JOIN orc ", " orc)
+  string(APPEND definitions "    {\"${array}\", ${offset}, {${human}}, {${orc}}},\n")
+endforeach()
+string(APPEND definitions "};\n")
 
 file(WRITE "${OUTPUT}" "// Made at build time from analysis/data by cmake/standard-data.cmake.
 #include <iterator>

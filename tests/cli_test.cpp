@@ -106,4 +106,22 @@ TEST_F(CliTest, Usage) {
   EXPECT_EQ(RunWith({"--version"}).out.rfind("statwarden-cli 1.", 0), 0u);
 }
 
+// The starts of a real map that gives one slot a catapult: a group of their own, a warning, and in
+// JSON the person slots and the change.
+TEST(CliStartsTest, IslandMapGivesVioletACatapult) {
+  const std::string map = std::string(SW_MAPS_DIR) + "/(4)4-isl.pud";
+  const CliRun human = RunWith({"--all", map});
+  EXPECT_EQ(human.status, 1);
+  EXPECT_NE(
+      human.out.find("\n\nPlayer start change:-\nViolet catapult                  0         1\n"
+                     "Warning - unit discrepancies found\n"),
+      std::string::npos)
+      << human.out;
+  const auto starts = nlohmann::json::parse(RunWith({"--all", "--json", map}).out)[0]["starts"];
+  EXPECT_EQ(starts, nlohmann::json::parse(R"({"players": [
+      {"player": 1, "color": "Red", "race": "human"}, {"player": 2, "color": "Blue", "race": "human"},
+      {"player": 3, "color": "Green", "race": "orc"}, {"player": 4, "color": "Violet", "race": "orc"}],
+    "unequal": [{"player": 4, "color": "Violet", "item": "catapult", "usual": 0, "value": 1}]})"));
+}
+
 }  // namespace

@@ -20,8 +20,9 @@ std::vector<unsigned char> map;
 std::string answer;
 
 // What the page lists: the report's groups (each statistic under its title, then each other field
-// that differs under its title, leaving out what the statistics list already) and the verdict.
-class PageView final : public DifferenceSink, public ChangeSink {
+// that differs under its title, leaving out what the statistics list already, then the starts
+// that differ) and the verdict.
+class PageView final : public DifferenceSink, public ChangeSink, public StartSink {
  public:
   void AddDifference(const Difference& difference) override {
     if (difference.opensSection) Open(ReportOf(difference.statistic).title);
@@ -35,6 +36,16 @@ class PageView final : public DifferenceSink, public ChangeSink {
       Open(FieldTitle(change, title));
     }
     Add(change.name, change.standard, change.map);
+  }
+
+  void AddStartChange(const StartChange& change) override {
+    if (change.opensGroup) Open(kStartTitle);
+    char name[kStartNameRoom];
+    char usual[kValueDigits];
+    char value[kValueDigits];
+    groups_.back()["rows"].push_back({StartChangeName(change, name),
+                                      ValueText(change.usual, change.allowance, usual),
+                                      ValueText(change.value, change.allowance, value)});
   }
 
   std::string Answer(const Analysis& analysis) const {
@@ -72,7 +83,7 @@ __attribute__((export_name("check"))) const char* Check() {
   const std::unique_ptr<MapView> view = MakeView(ViewKind::Json, out, false, true);
   view->BeginMap("");
   PudFile file(map.data(), map.size());
-  view->EndMap(AnalyseMap(file, *view, *view, true));
+  view->EndMap(AnalyseMap(file, *view, *view, *view, true));
   view->Finish();
   answer = std::move(out.text);
   return answer.c_str();
@@ -81,7 +92,7 @@ __attribute__((export_name("check"))) const char* Check() {
 __attribute__((export_name("show"))) const char* Show() {
   PageView view;
   PudFile file(map.data(), map.size());
-  answer = view.Answer(AnalyseMap(file, view, view, true));
+  answer = view.Answer(AnalyseMap(file, view, view, view, true));
   return answer.c_str();
 }
 

@@ -119,9 +119,13 @@ TEST_F(ScanTest, EveryField) {
   WriteMap(start_ / name, MoveSection(RealMap("Mountain Pass BNE CW.pud"), "SGLD", "UDTA"), 2);
   EXPECT_EQ(Run(kScan).box, kDiscrepancies);
   EXPECT_EQ(WideWindowText(app_.window), L"Statwarden: " + name);
-  EXPECT_EQ(app_.ListLines(), CheckedLines("Mountain Pass BNE CW.pud"));
+  const std::vector<std::string> checked = CheckedLines("Mountain Pass BNE CW.pud");
+  EXPECT_EQ(app_.ListLines(), checked);
   app_.Command(kEveryField);
   EXPECT_TRUE(app_.ConfigMenu() == unchecked) << "a check mark while off";
+  // Off, the seven statistics' lines only, which come first: neither other fields nor starts.
+  EXPECT_EQ(Run(kScan).box, kDiscrepancies);
+  EXPECT_EQ(app_.ListLines(), std::vector(checked.begin(), checked.begin() + 9));
   EXPECT_EQ(app_.Close(), 0u);
   EXPECT_EQ(Contents(temp_ + "\\sw_config.cfg"), "\r\n[SOUND] 0\r\n\r\n");
 }

@@ -91,12 +91,13 @@ const windowLines = (map, name) => [name,
     .map((line) => line.split(/\t+/).map((cell) => cell.trimEnd()).join('|'))];
 
 test('maps chosen with the file picker are listed as the window lists them', async () => {
-  // One rigged, one clean, and a real map with other fields changed as well.
+  // One rigged, one clean, a real map with other fields changed as well, and one whose slots
+  // start unequally.
   const chosen = [join(SW_SAMPLES, 'rigged.pud'), join(SW_SAMPLES, 'clean.pud'),
-    join(SW_MAPS_DIR, 'War.pud')];
+    join(SW_MAPS_DIR, 'War.pud'), join(SW_MAPS_DIR, '(4)4-isl.pud')];
   await page.setInputFiles('#maps', chosen);
   await page.waitForFunction(() => document.querySelector('#summary').textContent !== '');
-  assert.equal(await page.textContent('#summary'), '3 maps: 1 clean, 2 with discrepancies.');
+  assert.equal(await page.textContent('#summary'), '4 maps: 1 clean, 3 with discrepancies.');
   const sections = await page.$$('#results section');
   assert.equal(sections.length, chosen.length);
   for (const [i, map] of chosen.entries()) {
@@ -105,6 +106,8 @@ test('maps chosen with the file picker are listed as the window lists them', asy
   const [rigged, clean] = await Promise.all(sections.slice(0, 2).map(shownLines));
   assert.equal(rigged.at(-1), 'Warning - unit discrepancies found');
   assert.deepStrictEqual(clean, ['clean.pud', 'No unit specials found']);
+  assert.deepStrictEqual((await shownLines(sections[3])).slice(1, 3),
+    ['Player start change:-', 'Violet catapult|0|1']);
 });
 
 test('no request leaves the page, which is at most 150 KB', async () => {

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "report.h"
+#include "sample_pud.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class StartCollector : public StartSink {
+ public:
+  void AddPlayers(const StartPlayers& players) override { persons = players.count; }
+  void AddStartChange(const StartChange& change) override {
+    char name[kStartNameRoom];
+    changes.push_back(std::string(StartChangeName(change, name)) + " " +
+                      std::to_string(change.usual) + " " + std::to_string(change.value));
+  }
+  int persons = -1;
+  std::vector<std::string> changes;
+};
+
+// A section of one value a slot for the 16 slots, little-endian; `count` values are given.
+Bytes Slots(std::initializer_list<std::uint32_t> values, std::size_t bytes) {
+  Bytes data(16 * bytes);
+  std::size_t at = 0;
+  for (std::uint32_t value : values) {
+    for (std::size_t i = 0; i < bytes; ++i) data[at++] = static_cast<std::uint8_t>(value >> 8 * i);
+  }
+  return data;
+}
+
+// UNIT records of (type, owner).
+Bytes Units(std::initializer_list<std::pair<int, int>> units) {
+  Bytes data;
+  for (auto [type, owner] : units) {
+    data.insert(data.end(), {1, 0, 1, 0, static_cast<std::uint8_t>(type),
+                             static_cast<std::uint8_t>(owner), 1, 0});
+  }
+  return data;
+}
+
+struct Section {
+  const char* tag;
+  Bytes data;
+};
+
+// Red and Violet persons, Green a computer, Blue an orc person.
+const Bytes kFourSlots = Slots({5, 5, 4, 5}, 1);
+const Bytes kBlueOrc = Slots({0, 1, 0, 0}, 1);
+
+TEST(StartComparisonTest, PersonSlotsAgainstTheUsualStart) {
+  Bytes allowances = Slots({}, 4 * 6);
+  for (std::size_t slot : {0u, 1u, 3u}) allowances[slot * 4] = 0xFF;  // units allowed, bits 0-7
+  allowances[1 * 4] = 0xEF;                                           // Blue: no ogre (bit 4)
+  allowances[64 + 3 * 4] = 0x04;                                      // Violet knows spell bit 2
+  const struct {
+    const char* what;
+    std::vector<Section> sections;
+    std::vector<std::string> changes;
+  } cases[] = {
+      {"resources: a tie goes to the lowest slot's value; a short section is left out",
+       {{"OWNR", Slots({5, 4, 4, 5}, 1)},
+        {"SGLD", Slots({2000, 0, 0, 1000}, 2)},
+        {"SLBR", Bytes(6)},
+        {"SOIL", Slots({500, 0, 0, 500}, 2)}},
+       {"Violet gold 2000 1000"}},
+      {"units by kind, named for the slot's race; no computer's, neutral or start location counted",
+       {{"OWNR", kFourSlots},
+        {"SIDE", kBlueOrc},
+        {"UNIT",
+         Units({{2, 0}, {3, 1}, {2, 3}, {5, 1}, {0, 2}, {0, 2}, {92, 15}, {94, 0}, {200, 3}})}},
+       {"Blue catapult 0 1", "Violet unit type 200 0 1"}},
+      {"allowances by the slot's race; an array too short for the last person is left out",
+       {{"OWNR", kFourSlots},
+        {"SIDE", kBlueOrc},
+        {"ALOW", Bytes(allowances.begin(), allowances.begin() + 64 + 12)}},
+       {"Blue axeman allowed 1 0"}},
+      {"spells known",
+       {{"OWNR", kFourSlots}, {"ALOW", allowances}},
+       {"Blue archer allowed 1 0", "Violet spell bit 2 known 0 1"}},
+      {"one person slot: nothing compared",
+       {{"OWNR", Slots({5, 4}, 1)}, {"SGLD", Slots({1, 2}, 2)}},
+       {}},
+  };
+  for (const auto& c : cases) {
+    Bytes pud = BuildPud({});
+    for (const Section& section : c.sections) {
+      pud = InsertSection(RemoveSection(pud, section.tag), section.tag, section.data, nullptr);
+    }
+    PudFile file(pud.data(), pud.size());
+    StartCollector sink;
+    EXPECT_EQ(CompareStarts(file, sink), !c.changes.empty()) << c.what;
+    EXPECT_EQ(sink.changes, c.changes) << c.what;
+  }
+}
+
+// A file that does not walk as sections has no slots at all.
+TEST(StartComparisonTest, NothingForAFileThatDoesNotWalk) {
+  Bytes pud = BuildPud({});  // Red and Blue persons
+  pud[0] = 'X';
+  PudFile file(pud.data(), pud.size());
+  StartCollector sink;
+  EXPECT_FALSE(CompareStarts(file, sink));
+  EXPECT_EQ(sink.persons, 0);
+}
+
+}  // namespace
