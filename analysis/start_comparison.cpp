@@ -122,6 +122,8 @@ class Comparison {
   void Compare(const SlotValues& values, const Item& item) {
     const auto begin = values;
     const auto end = values + players_.count;
+    // Most items start equal.
+    if (std::count(begin, end, values[0]) == players_.count) return;
     std::uint32_t usual = values[0];
     std::ptrdiff_t most = 0;
     for (const std::uint32_t* value = begin; value != end; ++value) {
@@ -227,6 +229,7 @@ bool CompareStarts(PudFile& file, StartSink& sink) {
     SlotValues words;
     if (!ReadSlots(file, StartSection::ALOW, kStartAllowances[array].offset, 4, players, words))
       continue;
+    if (std::count(words, words + players.count, words[0]) == players.count) continue;
     for (unsigned bit = 0; bit < 32; ++bit) {
       for (int i = 0; i < players.count; ++i) values[i] = words[i] >> bit & 1;
       comparison.Compare(values, {Item::Allowance, array, bit});
