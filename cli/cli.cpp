@@ -20,7 +20,8 @@ constexpr const char* kUsage =
     "  --all          also compare every other field of the unit data (sight, range,\n"
     "                 armor, magic, missiles, flags...) and of the upgrades (time and\n"
     "                 costs...) with the game's standard data; a change that the\n"
-    "                 seven statistics show is not shown again\n"
+    "                 seven statistics show is not shown again; then what each\n"
+    "                 person's slot starts with against what most start with\n"
     "  --raw          the report lines exactly as the Statwarden window lists them\n"
     "                 (with --all, as it lists them while it checks every field)\n"
     "  --json         one JSON array with an object per map\n"
@@ -29,7 +30,7 @@ constexpr const char* kUsage =
     "  --version      show the version\n"
     "\n"
     "Exit status: 0 when every map is clean, 1 when any map has discrepancies (with\n"
-    "--all: also when any field differs), 2 on any error.\n";
+    "--all: also when any field or start differs), 2 on any error.\n";
 
 struct Options {
   ViewKind view = ViewKind::Human;
