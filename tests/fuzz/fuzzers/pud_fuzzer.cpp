@@ -1,7 +1,8 @@
-// The reader and report on any bytes, read from memory, with and without the thorough check: the
-// map is read; the game's own data has no report of the seven statistics; discrepancies exactly
-// when a line was written or more sections than are read; no line longer than a report line can
-// be, and no spacer line at the end; the thorough report begins with the seven statistics' one.
+// The reader and report on any bytes, read from memory, with and without the thorough check and
+// the start comparison: the map is read; the game's own data has no report of the seven
+// statistics; discrepancies exactly when a line was written or more sections than are read; no
+// line longer than a report line can be, and no spacer line at the end; the thorough report
+// begins with the seven statistics' one.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
