@@ -81,11 +81,8 @@ void ReportLines::AddStartChange(const StartChange& change) {
     sink_.AddLine(kSpacerLine);
     sink_.AddLine(kStartTitle);
   }
-  char name[kStartNameRoom];
-  char usual[kValueDigits];
-  char value[kValueDigits];
-  AddReportLine(StartChangeName(change, name), ValueText(change.usual, change.allowance, usual),
-                ValueText(change.value, change.allowance, value), sink_);
+  const StartChangeText text(change);
+  AddReportLine(text.name, text.usual, text.value, sink_);
 }
 
 namespace {

@@ -76,6 +76,28 @@ inline constexpr std::string_view kStartTitle = "Player start change:-";
 // `room`.
 std::string_view ValueText(std::uint32_t value, bool allowance, char (&room)[kValueDigits]);
 
+// A start change as the report's three columns show it: "<Color> <item>", the usual value, the
+// slot's.
+class StartChangeText {
+ public:
+  explicit StartChangeText(const StartChange& change)
+      : name(StartChangeName(change, nameRoom_)),
+        usual(ValueText(change.usual, change.allowance, usualRoom_)),
+        value(ValueText(change.value, change.allowance, valueRoom_)) {}
+  StartChangeText(const StartChangeText&) = delete;
+  StartChangeText& operator=(const StartChangeText&) = delete;
+
+ private:
+  char nameRoom_[kStartNameRoom];
+  char usualRoom_[kValueDigits];
+  char valueRoom_[kValueDigits];
+
+ public:
+  const std::string_view name;
+  const std::string_view usual;
+  const std::string_view value;
+};
+
 // The report's lines for the differences and field changes handed to it: the title of a
 // statistic (after the spacer line where it has one) before the difference that opens its
 // section, then a line for each difference; for the other fields, the spacer line and the field's

@@ -55,12 +55,8 @@ class HumanView : public BufferedView {
 
   void AddStartChange(const StartChange& change) override {
     if (change.opensGroup) lines_.append("\n").append(kStartTitle).push_back('\n');
-    char name[kStartNameRoom];
-    char usual[kValueDigits];
-    char value[kValueDigits];
-    lines_ +=
-        Columns(StartChangeName(change, name), ValueText(change.usual, change.allowance, usual),
-                ValueText(change.value, change.allowance, value));
+    const StartChangeText text(change);
+    lines_ += Columns(text.name, text.usual, text.value);
   }
 
   void EndMap(const Analysis& analysis) override {

@@ -40,12 +40,8 @@ class PageView final : public DifferenceSink, public ChangeSink, public StartSin
 
   void AddStartChange(const StartChange& change) override {
     if (change.opensGroup) Open(kStartTitle);
-    char name[kStartNameRoom];
-    char usual[kValueDigits];
-    char value[kValueDigits];
-    groups_.back()["rows"].push_back({StartChangeName(change, name),
-                                      ValueText(change.usual, change.allowance, usual),
-                                      ValueText(change.value, change.allowance, value)});
+    const StartChangeText text(change);
+    groups_.back()["rows"].push_back({text.name, text.usual, text.value});
   }
 
   std::string Answer(const Analysis& analysis) const {
