@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "report.h"
+#include "report_lines.h"
 
 // The list box the report goes to; set when the main window is made.
 extern HWND ReportList;

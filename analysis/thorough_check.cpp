@@ -4,8 +4,9 @@
 #include <cstring>
 #include <span>
 
-#include "report.h"
 #include "standard_data.h"
+#include "standard_tables.h"
+#include "statistic_comparison.h"
 
 namespace {
 
@@ -67,17 +68,4 @@ bool CheckAllFields(PudFile& file, ChangeSink& sink) {
 
 std::string_view UnitName(int type) {
   return NameOf(kStandardUnitData, static_cast<std::size_t>(type));
-}
-
-std::string_view FieldTitle(const FieldChange& change, char (&room)[kFieldTitleRoom]) {
-  const std::string_view kind = std::strcmp(change.section, "UDTA") == 0 ? "Unit " : "Upgrade ";
-  constexpr std::string_view kEnd = " change:-";
-  const std::string_view field = change.field;
-  // Field names fit the room: the made standard data is checked against kLongestFieldName.
-  static_assert(std::string_view("Upgrade ").size() + kLongestFieldName + kEnd.size() <
-                kFieldTitleRoom);
-  char* end = std::copy(kind.begin(), kind.end(), room);
-  end = std::replace_copy(field.begin(), field.end(), end, '_', ' ');
-  end = std::copy(kEnd.begin(), kEnd.end(), end);
-  return {room, static_cast<std::size_t>(end - room)};
 }

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "report.h"
+#include "report_lines.h"
 
 extern char** environ;
 

@@ -1,8 +1,9 @@
 #include "cli.h"
 
+#include "map_analysis.h"
 #include "path_in_folder.h"
 #include "pud_search.h"
-#include "report.h"
+#include "report_texts.h"
 #include "start_dir.h"
 #include "statwarden_version.h"
 #include "views.h"
@@ -104,7 +105,7 @@ int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutpu
     const std::string latest =
         LatestPudIn(options.operands.empty() ? "" : options.operands[0], options.utf8Operands);
     if (latest.empty()) {
-      err.Write("Error - no puds found\n");
+      err.Write(std::string(kNoPudsFound) + "\n");
       return kExitError;
     }
     options.operands = {latest};
@@ -120,11 +121,11 @@ int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutpu
     view->BeginMap(map);
     PudFile file(map.c_str(), options.utf8Operands);
     Analysis analysis{ReadOutcome::OpenFailed, false};
-    if (file.IsOpen()) analysis = AnalyseMap(file, *view, *view, *view, options.all);
+    if (file.IsOpen()) analysis = AnalyseMap(file, *view, options.all);
     view->EndMap(analysis);
     if (analysis.outcome == ReadOutcome::OpenFailed) {
       out.Flush();
-      err.Write("File input error: " + map + "\n");
+      err.Write(std::string(kFileInputError) + ": " + map + "\n");
       failed = true;
     }
     discrepancies = discrepancies || analysis.discrepancies;

@@ -6,92 +6,106 @@
 #include <span>
 #include <string>
 
-#include "pud_unit_data.h"
-#include "standard_tables.h"
+#include "report_lines.h"
+#include "report_texts.h"
 
 namespace {
 
-// Holds the text of one map until the map has been read.
+// Holds the report of one map until the map has been read; its groups and rows come from the
+// report's walk, which hands them to `report`.
 class BufferedView : public MapView {
  public:
-  BufferedView(TextOutput& out, bool nameEachMap) : out_(out), nameEachMap_(nameEachMap) {}
+  BufferedView(TextOutput& out, bool nameEachMap, ReportView& report)
+      : out_(out), nameEachMap_(nameEachMap), walk_(report) {}
 
   void BeginMap(const std::string& file) override {
     file_ = file;
-    lines_.clear();
+    Clear();
   }
 
+  void AddDifference(const Difference& difference) override { walk_.AddDifference(difference); }
+  void AddChange(const FieldChange& change) override { walk_.AddChange(change); }
+  void AddStartChange(const StartChange& change) override { walk_.AddStartChange(change); }
+
  protected:
+  virtual void Clear() = 0;
+
   TextOutput& out_;
   const bool nameEachMap_;
   std::string file_;
-  std::string lines_;
+
+ private:
+  ReportWalk walk_;
 };
 
-// The differences in columns under a heading: the seven statistics, then the other fields.
-class HumanView : public BufferedView {
+// The groups in columns under a heading: each name padded to its column, each value right-aligned
+// in its own. The columns widen for a map whose names or values do not fit them, so that at least
+// one blank always stands between two columns.
+class HumanView final : public BufferedView, private ReportView {
  public:
-  using BufferedView::BufferedView;
-
-  void AddDifference(const Difference& difference) override {
-    if (difference.opensSection) {
-      const StatisticReport& report = ReportOf(difference.statistic);
-      if (report.spaced) lines_ += '\n';
-      lines_.append(report.title).push_back('\n');
-    }
-    lines_ += Columns(difference.name, std::to_string(difference.standard),
-                      std::to_string(difference.mapValue));
-  }
-
-  // A change that the statistics' sections above list already is not listed twice.
-  void AddChange(const FieldChange& change) override {
-    if (change.inReport) return;
-    if (change.opensField) {
-      char title[kFieldTitleRoom];
-      lines_.append("\n").append(FieldTitle(change, title)).push_back('\n');
-    }
-    lines_ += Columns(change.name, std::to_string(change.standard), std::to_string(change.map));
-  }
-
-  void AddStartChange(const StartChange& change) override {
-    if (change.opensGroup) lines_.append("\n").append(kStartTitle).push_back('\n');
-    const StartChangeText text(change);
-    lines_ += Columns(text.name, text.usual, text.value);
-  }
+  HumanView(TextOutput& out, bool nameEachMap) : BufferedView(out, nameEachMap, *this) {}
 
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;
-    if (mapsShown_++ > 0) out_.Write("\n");
-    if (nameEachMap_) out_.Write(file_ + ":\n");
-    out_.Write(Columns("Name", "Standard", "This pud"));
-    out_.Write(lines_);
-    out_.Write(VerdictText(analysis.discrepancies));
-    out_.Write("\n");
+    std::size_t nameWidth = kNameWidth;
+    std::size_t valueWidth = kValueWidth;
+    for (const Line& line : lines_) {
+      if (line.title) continue;
+      nameWidth = std::max(nameWidth, line.name.size() + 1);
+      valueWidth = std::max({valueWidth, line.standard.size() + 1, line.value.size() + 1});
+    }
+    std::string text = mapsShown_++ > 0 ? "\n" : "";
+    if (nameEachMap_) text += file_ + ":\n";
+    const auto columns = [&](std::string_view name, std::string_view standard,
+                             std::string_view value) {
+      text.append(name).append(nameWidth - name.size(), ' ');
+      text.append(valueWidth - standard.size(), ' ').append(standard);
+      text.append(valueWidth - value.size(), ' ').append(value).push_back('\n');
+    };
+    columns(kColumnNames[0], kColumnNames[1], kColumnNames[2]);
+    for (const Line& line : lines_) {
+      if (!line.title) {
+        columns(line.name, line.standard, line.value);
+      } else {
+        text.append(line.spaced ? "\n" : "").append(line.name).push_back('\n');
+      }
+    }
+    out_.Write(text.append(VerdictText(analysis.discrepancies)).append("\n"));
   }
 
  private:
-  static std::string Columns(std::string_view name, std::string_view standard,
-                             std::string_view mapValue) {
-    char row[96];
-    const int length =
-        std::snprintf(row, sizeof row, "%-24.*s%10.*s%10.*s\n", static_cast<int>(name.size()),
-                      name.data(), static_cast<int>(standard.size()), standard.data(),
-                      static_cast<int>(mapValue.size()), mapValue.data());
-    return std::string(row, std::min(static_cast<std::size_t>(length), sizeof row - 1));
+  // The narrowest the columns are: the name's, and each value's with the blank before it.
+  static constexpr std::size_t kNameWidth = 24;
+  static constexpr std::size_t kValueWidth = 10;
+
+  // A group's title (in `name`), or a row.
+  struct Line {
+    bool title;
+    bool spaced;
+    std::string name;
+    std::string standard;
+    std::string value;
+  };
+
+  void Clear() override { lines_.clear(); }
+
+  void BeginGroup(const ReportGroup& group) override {
+    lines_.push_back({true, group.spaced, std::string(group.title), "", ""});
   }
 
+  void AddRow(const ReportRow& row) override {
+    lines_.push_back(
+        {false, false, std::string(row.name), std::string(row.standard), std::string(row.value)});
+  }
+
+  std::vector<Line> lines_;
   int mapsShown_ = 0;
 };
 
 // The report lines exactly as the window's list receives them, then the outcome.
-class RawView : public BufferedView, private ReportSink {
+class RawView final : public BufferedView, private ReportSink {
  public:
-  using BufferedView::BufferedView;
-
-  void AddDifference(const Difference& difference) override { report_.AddDifference(difference); }
-  // With --all, as the window lists the other fields while it checks every field.
-  void AddChange(const FieldChange& change) override { report_.AddChange(change); }
-  void AddStartChange(const StartChange& change) override { report_.AddStartChange(change); }
+  RawView(TextOutput& out, bool nameEachMap) : BufferedView(out, nameEachMap, report_) {}
 
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;
@@ -102,13 +116,16 @@ class RawView : public BufferedView, private ReportSink {
   }
 
  private:
+  void Clear() override { lines_.clear(); }
   void AddLine(std::string_view line) override { lines_.append(line).push_back('\n'); }
 
+  // With --all, as the window lists the other fields and the starts while it checks every field.
   ReportLines report_{*this};
+  std::string lines_;
 };
 
 // One JSON array with an object per map, written as each map is done.
-class JsonView : public MapView {
+class JsonView final : public MapView, private ReportView {
   using Json = nlohmann::ordered_json;
 
  public:
@@ -122,17 +139,8 @@ class JsonView : public MapView {
     unequal_ = Json::array();
   }
 
-  void AddDifference(const Difference& difference) override {
-    if (difference.opensSection) {
-      const StatisticReport& report = ReportOf(difference.statistic);
-      sections_.push_back(
-          {{"statistic", report.key}, {"title", report.title}, {"units", Json::array()}});
-    }
-    sections_.back()["units"].push_back({{"index", difference.unit},
-                                         {"name", ShownName(difference.name)},
-                                         {"standard", difference.standard},
-                                         {"map", difference.mapValue}});
-  }
+  // The seven statistics' groups make the sections; the changes and the starts are listed whole.
+  void AddDifference(const Difference& difference) override { walk_.AddDifference(difference); }
 
   void AddChange(const FieldChange& change) override {
     changes_.push_back({{"section", change.section},
@@ -184,6 +192,18 @@ class JsonView : public MapView {
   void Finish() override { out_.Write(mapsShown_ == 0 ? "[]\n" : "\n]\n"); }
 
  private:
+  void BeginGroup(const ReportGroup& group) override {
+    sections_.push_back(
+        {{"statistic", group.statistic->key}, {"title", group.title}, {"units", Json::array()}});
+  }
+
+  void AddRow(const ReportRow& row) override {
+    sections_.back()["units"].push_back({{"index", row.difference->unit},
+                                         {"name", row.name},
+                                         {"standard", row.difference->standard},
+                                         {"map", row.difference->mapValue}});
+  }
+
   TextOutput& out_;
   const bool allFields_;
   std::string file_;
@@ -192,6 +212,7 @@ class JsonView : public MapView {
   Json players_;
   Json unequal_;
   int mapsShown_ = 0;
+  ReportWalk walk_{*this};
 };
 
 }  // namespace

@@ -4,13 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "report.h"
+#include "findings.h"
 #include "text_output.h"
-#include "thorough_check.h"
 
 // Collects what the checks find in one map at a time and writes it once the map has been read,
 // so that a map that cannot be read leaves nothing but its error.
-class MapView : public DifferenceSink, public ChangeSink, public StartSink {
+class MapView : public Findings {
  public:
   virtual ~MapView() = default;
   virtual void BeginMap(const std::string& file) = 0;

@@ -3,6 +3,7 @@
 #include "config_file.h"
 #include "pud_search.h"
 #include "report_list_win32.h"
+#include "report_texts.h"
 #include "support_files.h"
 
 char CurrentPud[kPudNameLength + 1];
@@ -37,7 +38,7 @@ bool FindLatestPud(HWND window) {
 void ScanLatestPud(HWND window) {
   EmptyReportList();
   if (!FindLatestPud(window)) {
-    MessageBoxA(window, "Error - no puds found", "Scan", MB_ICONWARNING);
+    MessageBoxA(window, kNoPudsFound, "Scan", MB_ICONWARNING);
     return;
   }
   AnalyseAndReport(window);
@@ -54,7 +55,7 @@ void AnalyseAndReport(HWND window) {
 }
 
 void ShowFileInputError(HWND window) {
-  MessageBoxA(window, "File input error", "AnalysePud", MB_ICONERROR);
+  MessageBoxA(window, kFileInputError, "AnalysePud", MB_ICONERROR);
 }
 
 void ReportOutcome(HWND window, bool discrepancies) {

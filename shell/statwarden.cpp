@@ -10,6 +10,7 @@
 #include "help_viewer.h"
 #include "open_pud_win32.h"
 #include "report_list_win32.h"
+#include "report_texts.h"
 #include "resource.h"
 #include "scan_win32.h"
 #include "start_dir.h"
@@ -21,6 +22,7 @@ constexpr char kClassName[] = "Statwarden";
 
 // Painted above the list: the columns of the report.
 constexpr char kReportHeader[] = "    Name                          Standard     This pud";
+static_assert(IsColumnHeading(kReportHeader));
 
 constexpr COLORREF kBackground = RGB(128, 128, 128);
 

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli.h"
+#include "report_texts.h"
 #include "sample_pud.h"
 #include "test_support.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cli.h"
-#include "report.h"
+#include "report_lines.h"
 #include "sample_pud.h"
 #include "test_support.h"
 
@@ -22,14 +22,15 @@ TEST(ReportLineTest, TabsByNameLengthAndWidestParts) {
   const std::string overlong(kNameField + 5, 'n');
   const struct {
     const char* name;
-    unsigned standard, mapValue;
+    const char *standard, *mapValue;
     std::string line;
-  } cases[] = {{"catapult", 250, 200, "catapult\t\t\t250\t200"},
-               {"ogre-mage", 250, 200, "ogre-mage\t\t250\t200"},
-               {"human oil platform", 250, 200, "human oil platform\t\t250\t200"},
-               {"human blacksmiths  ", 250, 200, "human blacksmiths  \t250\t200"},
-               {overlong.c_str(), 4294967295u, 0, std::string(kNameField, 'n') + "\t4294967295\t0"},
-               {"ogre", 4294967295u, 4294967295u, "ogre\t\t\t4294967295\t4294967295"}};
+  } cases[] = {
+      {"catapult", "250", "200", "catapult\t\t\t250\t200"},
+      {"ogre-mage", "250", "200", "ogre-mage\t\t250\t200"},
+      {"human oil platform", "250", "200", "human oil platform\t\t250\t200"},
+      {"human blacksmiths  ", "250", "200", "human blacksmiths  \t250\t200"},
+      {overlong.c_str(), "4294967295", "0", std::string(kNameField, 'n') + "\t4294967295\t0"},
+      {"ogre", "4294967295", "4294967295", "ogre\t\t\t4294967295\t4294967295"}};
   for (const auto& c : cases) {
     LineCollector sink;
     AddReportLine(c.name, c.standard, c.mapValue, sink);

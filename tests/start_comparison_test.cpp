@@ -3,23 +3,30 @@
 #include <string>
 #include <vector>
 
-#include "report.h"
+#include "report_walk.h"
 #include "sample_pud.h"
+#include "start_comparison.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class StartCollector : public StartSink {
+// The changes as the report's rows show them: "<Color> <item> <usual> <value>".
+class StartCollector : public StartSink, private ReportView {
  public:
   void AddPlayers(const StartPlayers& players) override { persons = players.count; }
-  void AddStartChange(const StartChange& change) override {
-    char name[kStartNameRoom];
-    changes.push_back(std::string(StartChangeName(change, name)) + " " +
-                      std::to_string(change.usual) + " " + std::to_string(change.value));
-  }
+  void AddStartChange(const StartChange& change) override { walk_.AddStartChange(change); }
   int persons = -1;
   std::vector<std::string> changes;
+
+ private:
+  void BeginGroup(const ReportGroup&) override {}
+  void AddRow(const ReportRow& row) override {
+    changes.push_back(std::string(row.name) + " " + std::string(row.standard) + " " +
+                      std::string(row.value));
+  }
+
+  ReportWalk walk_{*this};
 };
 
 // A section of one value a slot for the 16 slots, little-endian; `count` values are given.
@@ -77,10 +84,10 @@ TEST(StartComparisonTest, PersonSlotsAgainstTheUsualStart) {
        {{"OWNR", kFourSlots},
         {"SIDE", kBlueOrc},
         {"ALOW", Bytes(allowances.begin(), allowances.begin() + 64 + 12)}},
-       {"Blue axeman allowed 1 0"}},
+       {"Blue axeman allowed yes no"}},
       {"spells known",
        {{"OWNR", kFourSlots}, {"ALOW", allowances}},
-       {"Blue archer allowed 1 0", "Violet spell bit 2 known 0 1"}},
+       {"Blue archer allowed yes no", "Violet spell bit 2 known no yes"}},
       {"one person slot: nothing compared",
        {{"OWNR", Slots({5, 4}, 1)}, {"SGLD", Slots({1, 2}, 2)}},
        {}},

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "report.h"
+#include "report_lines.h"
 
 // A fresh, empty folder removed again at the end of the test.
 class ScratchDir {

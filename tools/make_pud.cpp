@@ -11,8 +11,8 @@
 #include <cstring>
 #include <string>
 
-#include "report.h"
 #include "sample_pud.h"
+#include "statistic_comparison.h"
 
 namespace {
 

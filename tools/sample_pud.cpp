@@ -5,8 +5,8 @@
 #include <cstring>
 #include <span>
 
-#include "report.h"
 #include "standard_data.h"
+#include "statistic_comparison.h"
 
 namespace {
 

@@ -30,6 +30,7 @@
       const at = exports[view]();
       return JSON.parse(text(at, exports.answer_size()));
     };
+    const texts = JSON.parse(text(exports.texts(), exports.answer_size()));
     const version = exports.version();
     const versionText = text(version, new Uint8Array(exports.memory.buffer, version).indexOf(0));
 
@@ -43,7 +44,7 @@
       },
     });
     $('version').textContent = versionText;
-    return (map) => run('show', map);
+    return { texts, show: (map) => run('show', map) };
   })();
 
   const element = (tag, text, className) => {
@@ -60,18 +61,18 @@
   };
 
   // One map's part of the page: its name, the verdict, then the report's groups in three columns.
-  const mapSection = (name, shown) => {
+  const mapSection = (texts, name, shown) => {
     const section = element('section');
     section.append(element('h2', name));
     if (!shown) {
-      section.append(element('p', 'File input error', 'verdict warn'));
+      section.append(element('p', texts.fileInputError, 'verdict warn'));
       return section;
     }
     section.append(element('p', shown.verdict, `verdict ${shown.clean ? 'clean' : 'warn'}`));
     if (shown.groups.length === 0) return section;
     const table = element('table');
     const head = element('thead');
-    head.append(row(['Name', 'Standard', 'This pud'], 'th'));
+    head.append(row(texts.columns, 'th'));
     table.append(head);
     for (const group of shown.groups) {
       const body = element('tbody');
@@ -89,7 +90,7 @@
   };
 
   const checkFiles = async (files) => {
-    const show = await ready;
+    const { texts, show } = await ready;
     const results = $('results');
     results.replaceChildren();
     let clean = 0;
@@ -102,7 +103,7 @@
       } catch {
         // Not readable (a folder, a file gone since it was chosen, too big for memory).
       }
-      results.append(mapSection(file.name, shown));
+      results.append(mapSection(texts, file.name, shown));
       if (!shown) ++unread;
       else if (shown.clean) ++clean;
       else ++warned;

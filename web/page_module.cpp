@@ -1,13 +1,16 @@
 // The browser page's way into the analysis, as a WebAssembly module. The page copies a map's
 // bytes into the room that map_room gives, then asks for one of two views of that map: check, the
-// checker's JSON object, or show, what the page lists. Either answer is JSON in UTF-8 that stays
-// at the address returned, answer_size bytes long, until the next call.
+// checker's JSON object, or show, what the page lists; texts gives the texts it shows besides.
+// Each answer is JSON in UTF-8 that stays at the address returned, answer_size bytes long, until
+// the next call.
 #include <cstddef>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include "report.h"
+#include "map_analysis.h"
+#include "report_texts.h"
+#include "report_walk.h"
 #include "statwarden_version.h"
 #include "text_output.h"
 #include "views.h"
@@ -19,31 +22,10 @@ using Json = nlohmann::ordered_json;
 std::vector<unsigned char> map;
 std::string answer;
 
-// What the page lists: the report's groups (each statistic under its title, then each other field
-// that differs under its title, leaving out what the statistics list already, then the starts
-// that differ) and the verdict.
-class PageView final : public DifferenceSink, public ChangeSink, public StartSink {
+// What the page lists: the report's groups, each with its title and its rows of three texts,
+// and the verdict.
+class PageView final : public ReportView {
  public:
-  void AddDifference(const Difference& difference) override {
-    if (difference.opensSection) Open(ReportOf(difference.statistic).title);
-    Add(ShownName(difference.name), difference.standard, difference.mapValue);
-  }
-
-  void AddChange(const FieldChange& change) override {
-    if (change.inReport) return;
-    if (change.opensField) {
-      char title[kFieldTitleRoom];
-      Open(FieldTitle(change, title));
-    }
-    Add(change.name, change.standard, change.map);
-  }
-
-  void AddStartChange(const StartChange& change) override {
-    if (change.opensGroup) Open(kStartTitle);
-    const StartChangeText text(change);
-    groups_.back()["rows"].push_back({text.name, text.usual, text.value});
-  }
-
   std::string Answer(const Analysis& analysis) const {
     const Json page = {{"verdict", VerdictText(analysis.discrepancies)},
                        {"clean", !analysis.discrepancies},
@@ -52,12 +34,12 @@ class PageView final : public DifferenceSink, public ChangeSink, public StartSin
   }
 
  private:
-  void Open(std::string_view title) {
-    groups_.push_back({{"title", title}, {"rows", Json::array()}});
+  void BeginGroup(const ReportGroup& group) override {
+    groups_.push_back({{"title", group.title}, {"rows", Json::array()}});
   }
 
-  void Add(std::string_view name, unsigned standard, unsigned mapValue) {
-    groups_.back()["rows"].push_back({name, standard, mapValue});
+  void AddRow(const ReportRow& row) override {
+    groups_.back()["rows"].push_back({row.name, row.standard, row.value});
   }
 
   Json groups_ = Json::array();
@@ -79,7 +61,7 @@ __attribute__((export_name("check"))) const char* Check() {
   const std::unique_ptr<MapView> view = MakeView(ViewKind::Json, out, false, true);
   view->BeginMap("");
   PudFile file(map.data(), map.size());
-  view->EndMap(AnalyseMap(file, *view, *view, *view, true));
+  view->EndMap(AnalyseMap(file, *view, true));
   view->Finish();
   answer = std::move(out.text);
   return answer.c_str();
@@ -87,8 +69,16 @@ __attribute__((export_name("check"))) const char* Check() {
 
 __attribute__((export_name("show"))) const char* Show() {
   PageView view;
+  ReportWalk walk(view);
   PudFile file(map.data(), map.size());
-  answer = view.Answer(AnalyseMap(file, view, view, view, true));
+  answer = view.Answer(AnalyseMap(file, walk, true));
+  return answer.c_str();
+}
+
+// The texts the page shows as the window and the checker do: the report's columns, and what it
+// says of a file it cannot read.
+__attribute__((export_name("texts"))) const char* Texts() {
+  answer = Json{{"columns", kColumnNames}, {"fileInputError", kFileInputError}}.dump();
   return answer.c_str();
 }
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "report.h"
+#include "report_lines.h"
 
 namespace {
 

@@ -1,0 +1,14 @@
+#include "map_analysis.h"
+
+#include "start_comparison.h"
+#include "statistic_comparison.h"
+#include "thorough_check.h"
+
+Analysis AnalyseMap(PudFile& file, Findings& findings, bool allFields) {
+  Analysis analysis = AnalyseUnitData(file, findings);
+  if (!allFields) return analysis;
+  const bool changed = CheckAllFields(file, findings);
+  const bool unequal = CompareStarts(file, findings);
+  analysis.discrepancies = analysis.discrepancies || changed || unequal;
+  return analysis;
+}
