@@ -11,6 +11,8 @@ struct UnitStandard {
   std::uint16_t hitPoints;
 };
 
+// The build checks every row without a mark against analysis/data/standard-units.tsv
+// (cmake/standard-data.cmake reads this table as it stands: one row a line).
 // clang-format off
 // name, build time, basic attack, piercing damage, gold, wood and oil cost (tens), hit points
 constexpr UnitStandard kUnits[kStandardRows] = {

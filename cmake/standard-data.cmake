@@ -1,8 +1,9 @@
-# Turns the tables of the game's standard data into C++: cmake -DDATA=... -DOUTPUT=... -P
-# standard-data.cmake. DATA holds section-layout.tsv (where each field lies in its section),
-# standard-units.tsv and standard-upgrades.tsv (one row per unit type or upgrade, one column per
-# field); every field of the layout that has a column in the section's table is written out, its
-# values as a map stores them. start-allowances.tsv gives the meaning of the allowance bits.
+# Turns the tables of the game's standard data into C++: cmake -DDATA=... -DOUTPUT=...
+# [-DTABLES=...] -P standard-data.cmake. DATA holds section-layout.tsv (where each field lies in
+# its section), standard-units.tsv and standard-upgrades.tsv (one row per unit type or upgrade,
+# one column per field); every field of the layout that has a column in the section's table is
+# written out, its values as a map stores them. start-allowances.tsv gives the meaning of the
+# allowance bits. TABLES, when given, is checked against standard-units.tsv first (see below).
 cmake_minimum_required(VERSION 3.25)
 
 # The rows of a tab-separated file as a list, each row with its tabs. The one semicolon of the
@@ -25,6 +26,58 @@ function(cell row column variable)
   list(GET cells ${column} value)
   set(${variable} "${value}" PARENT_SCOPE)
 endfunction()
+
+# With TABLES (analysis/standard_tables.cpp), the seven statistics' standard tables must hold the
+# values of standard-units.tsv; a difference fails the build. The unit table there holds one row a
+# line, each unit type at its index: the name, then build time, basic attack, piercing damage,
+# gold, wood and oil cost (tens) and hit points. Only rows that the report shows must agree: a row
+# whose name starts with a mark, and the end row, never reach the report, and the marked rows of
+# the unused types 36 and 37 and of the gold mine (92) do differ from the data. Only the names'
+# own marks count here: row 34, which the code marks in the two combat tables, agrees in all seven.
+if(DEFINED TABLES)
+  read_rows("${DATA}/standard-units.tsv" units)
+  list(POP_FRONT units header)
+  cells("${header}" columns)
+  set(statistics build_time basic_damage piercing_damage gold_cost wood_cost oil_cost hit_points)
+  set(positions "")
+  foreach(statistic IN LISTS statistics)
+    list(FIND columns ${statistic} column)
+    if(column EQUAL -1)
+      message(FATAL_ERROR "standard-units.tsv: no column ${statistic}")
+    endif()
+    list(APPEND positions ${column})
+  endforeach()
+  file(STRINGS "${TABLES}" rows REGEX "^ +{\"")
+  list(LENGTH rows count)
+  if(NOT count EQUAL 101)
+    message(FATAL_ERROR "${TABLES}: ${count} rows of the unit table read, not rows 0 to 100")
+  endif()
+  set(index 0)
+  foreach(row IN LISTS rows)
+    set(values "")
+    if(row MATCHES "^ +{\"(.*)\", ([0-9, ]+)},$")
+      set(name "${CMAKE_MATCH_1}")
+      string(REPLACE ", " ";" values "${CMAKE_MATCH_2}")
+    endif()
+    list(LENGTH values fields)
+    if(NOT fields EQUAL 7)
+      message(FATAL_ERROR "${TABLES}: row ${index} of the unit table is not a name and 7 values")
+    endif()
+    if(NOT name MATCHES "^(\\\\xFF|X$)")
+      list(GET units ${index} unit)
+      cells("${unit}" unit)
+      list(GET unit 1 unit_name)
+      foreach(statistic column value IN ZIP_LISTS statistics positions values)
+        list(GET unit ${column} standard)
+        if(NOT value EQUAL standard)
+          message(FATAL_ERROR "${TABLES}: ${statistic} of unit ${index} (${name}) is ${value}, "
+                              "standard-units.tsv gives ${standard} for ${unit_name}")
+        endif()
+      endforeach()
+    endif()
+    math(EXPR index "${index} + 1")
+  endforeach()
+endif()
 
 read_rows("${DATA}/section-layout.tsv" layout)
 list(POP_FRONT layout)
