@@ -1,5 +1,7 @@
 #include "cli.h"
 
+#include <cstring>
+
 #include "map_analysis.h"
 #include "path_in_folder.h"
 #include "pud_search.h"
@@ -38,7 +40,7 @@ struct Options {
   bool all = false;  // every field, not only the seven statistics
   bool latest = false;
   std::vector<std::string> operands;  // maps, or the folder of --latest
-  bool utf8Operands = false;          // the map --latest chose has a name in UTF-8
+  bool utf8Operands = false;          // they, or the map --latest chose, are in UTF-8
 };
 
 enum class Parse { Run, Help, Version, Bad };
@@ -71,20 +73,22 @@ Parse ParseArguments(const std::vector<std::string>& arguments, Options& options
 }
 
 // The newest map of `folder` as a path to open, or "" when it holds none; `utf8` tells whether
-// the path is in UTF-8 (see PudEntry).
+// the folder is in UTF-8, then whether the path is (see PudEntry).
 std::string LatestPudIn(const std::string& folder, bool& utf8) {
+  // A folder in UTF-8 has every name given in UTF-8 too: the two join as they are.
+  const bool utf8Folder = utf8;
   LatestPudVisitor search;
-  ForEachPud(folder.c_str(), search);
+  ForEachPud(folder.c_str(), search, utf8Folder);
   const LatestPud& latest = search.latest;
   if (!latest.Found()) return std::string();
   utf8 = latest.Best().utf8;
-  return PathInFolder(folder, latest.Best().name, utf8);
+  return PathInFolder(folder, latest.Best().name, utf8 && !utf8Folder);
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err) {
+int Run(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err,
+        bool utf8Arguments) {
   Options options;
+  options.utf8Operands = utf8Arguments;
   switch (ParseArguments(arguments, options)) {
     case Parse::Help:
       out.Write(kUsage);
@@ -132,4 +136,18 @@ int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutpu
   }
   view->Finish();
   return failed ? kExitError : discrepancies ? kExitDiscrepancies : kExitClean;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err,
+           bool utf8Arguments) {
+  const int status = Run(arguments, out, err, utf8Arguments);
+  // A report lost on its way (a full disk, a closed pipe) is an error, whatever the maps hold.
+  if (const int error = out.Flush(); error != 0) {
+    err.Write(std::string("Error - the report could not be written: ") + std::strerror(error) +
+              "\n");
+    return kExitError;
+  }
+  return status;
 }

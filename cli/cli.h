@@ -11,5 +11,8 @@ inline constexpr int kExitDiscrepancies = 1;
 inline constexpr int kExitError = 2;
 
 // Runs the checker on `arguments` (without the program name). `--latest` without a folder
-// searches the folder SaveStartDir recorded.
-int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err);
+// searches the folder SaveStartDir recorded. With `utf8Arguments` the arguments are in UTF-8 and
+// name maps and folders by their wide form on Windows (see PudEntry); otherwise they are in the
+// system's narrow encoding.
+int RunCli(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err,
+           bool utf8Arguments = false);

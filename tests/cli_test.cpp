@@ -106,6 +106,28 @@ TEST_F(CliTest, Usage) {
   EXPECT_EQ(RunWith({"--version"}).out.rfind("statwarden-cli 1.", 0), 0u);
 }
 
+// An allowance shows as yes or no in the table, as true or false in JSON.
+TEST_F(CliTest, AllowancesAreYesOrNo) {
+  std::vector<std::uint8_t> allowances(384, 0xFF);
+  allowances[4] = 0xFE;  // Blue may not train footmen
+  const std::string map =
+      dir_.Write("allowances.pud",
+                 InsertSection(RemoveSection(BuildPud({}), "ALOW"), "ALOW", allowances, nullptr));
+  EXPECT_NE(RunWith({"--all", map}).out.find("\nBlue footman allowed           yes        no\n"),
+            std::string::npos);
+  EXPECT_EQ(nlohmann::json::parse(RunWith({"--all", "--json", map}).out)[0]["starts"]["unequal"],
+            nlohmann::json::parse(R"([{"player": 2, "color": "Blue", "item": "footman allowed",
+                                       "usual": true, "value": false}])"));
+}
+
+// The columns of the table stay apart whatever a value's width: a unit's flags of ten digits.
+TEST(CliTableTest, ColumnsNeverRunTogether) {
+  const std::string out =
+      RunWith({"--all", std::string(SW_MAPS_DIR) + "/(4) Dark Portal Invasion.pud"}).out;
+  EXPECT_NE(out.find("\nkhadgar                   201981953 2282356865\n"), std::string::npos)
+      << out;
+}
+
 // The starts of a real map that gives one slot a catapult: a group of their own, a warning, and in
 // JSON the person slots and the change.
 TEST(CliStartsTest, IslandMapGivesVioletACatapult) {

@@ -99,6 +99,11 @@ TEST(AnalysisTest, Reports) {
        " \nUnit sight range change:-\nfootman\t\t\t4\t9\n \nUpgrade time change:-\n"
        "sword 1\t\t\t200\t100\n",
        {{"UGRD", "time", 0, 100}, {"UDTA", "sight_range", 0, 9}}},
+      {"an upgrade alone changes the verdict",
+       {},
+       "",
+       " \nUpgrade oil change:-\nhuman shield 1\t\t0\t7\n",
+       {{"UGRD", "oil", 8, 7}}},
       {"units the seven do not report, costs in full",
        {{S::HitPoints, 36, 7}, {S::GoldCost, 105, 3}},
        "",

@@ -52,6 +52,7 @@ Bytes Units(std::initializer_list<std::pair<int, int>> units) {
 struct Section {
   const char* tag;
   Bytes data;
+  bool again = false;  // a second section of the tag, after the first
 };
 
 // Red and Violet persons, Green a computer, Blue an orc person.
@@ -74,6 +75,14 @@ TEST(StartComparisonTest, PersonSlotsAgainstTheUsualStart) {
         {"SLBR", Bytes(6)},
         {"SOIL", Slots({500, 0, 0, 500}, 2)}},
        {"Violet gold 2000 1000"}},
+      {"the first section of a tag counts",
+       {{"OWNR", kFourSlots}, {"SGLD", Bytes(32)}, {"SGLD", Slots({1, 2, 3, 4}, 2), true}},
+       {}},
+      {"walls pair across the races and are named for the slot's",
+       {{"OWNR", kFourSlots},
+        {"SIDE", kBlueOrc},
+        {"UNIT", Units({{103, 0}, {104, 1}, {104, 1}, {103, 3}})}},
+       {"Blue orc wall 1 2"}},
       {"units by kind, named for the slot's race; no computer's, neutral or start location counted",
        {{"OWNR", kFourSlots},
         {"SIDE", kBlueOrc},
@@ -95,7 +104,8 @@ TEST(StartComparisonTest, PersonSlotsAgainstTheUsualStart) {
   for (const auto& c : cases) {
     Bytes pud = BuildPud({});
     for (const Section& section : c.sections) {
-      pud = InsertSection(RemoveSection(pud, section.tag), section.tag, section.data, nullptr);
+      if (!section.again) pud = RemoveSection(pud, section.tag);
+      pud = InsertSection(pud, section.tag, section.data, nullptr);
     }
     PudFile file(pud.data(), pud.size());
     StartCollector sink;
