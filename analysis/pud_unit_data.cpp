@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 
 #include "open_map_file.h"
@@ -40,33 +41,41 @@ struct ArrayRead {
 
 }  // namespace
 
+// The page reads each map with a PudFile on its stack: only a file's needs the windows.
+static_assert(sizeof(PudFile) < 1024);
+
 PudFile::PudFile(const char* pudName, bool utf8Name) : PudFile(OpenMapFile(pudName, utf8Name)) {}
 
 PudFile::PudFile(std::FILE* file) : file_(file) {
   if (file_ == nullptr) return;
-  // The stream's own buffer would only copy the bytes once more.
-  std::setvbuf(file_, nullptr, _IONBF, 0);
-  start_.size = std::fread(start_.bytes, 1, sizeof start_.bytes, file_);
-  // A stream that opened but cannot be read (a directory, a device error) is no map at all.
-  if (std::ferror(file_) != 0) {
+  // Zeroed: both windows empty, at offset 0.
+  windows_ = static_cast<Windows*>(std::calloc(1, sizeof(Windows)));
+  if (windows_ != nullptr) {
+    // The stream's own buffer would only copy the bytes once more.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    Window& start = windows_->start;
+    start.size = std::fread(start.bytes, 1, sizeof start.bytes, file_);
+    if (start.size < sizeof start.bytes) end_ = start.size;
+  }
+  // A stream that opened but cannot be read (a directory, a device error), or with no room for
+  // its windows, is no map at all.
+  if (windows_ == nullptr || std::ferror(file_) != 0) {
     std::fclose(file_);
     file_ = nullptr;
     return;
   }
-  if (start_.size < sizeof start_.bytes) end_ = start_.size;
   Walk();
 }
 
-// The end is known from the start; every byte is read through the windows as from a file. An
-// empty map may come as a null pointer.
+// The end is known from the start. An empty map may come as a null pointer.
 PudFile::PudFile(const unsigned char* bytes, std::size_t size)
     : memory_(bytes != nullptr ? bytes : kNoBytes), end_(size) {
-  start_.size = ReadAt(0, start_.bytes, sizeof start_.bytes);
   Walk();
 }
 
 PudFile::~PudFile() {
   if (file_ != nullptr) std::fclose(file_);
+  std::free(windows_);
 }
 
 std::size_t PudFile::Read(const PudSection& section, std::uint64_t at, void* destination,
@@ -127,17 +136,25 @@ bool PudFile::EndsAt(std::uint64_t offset) {
 }
 
 std::size_t PudFile::Copy(std::uint64_t offset, unsigned char* destination, std::size_t count) {
+  if (memory_ != nullptr) {
+    if (offset >= end_) return 0;
+    const auto part = static_cast<std::size_t>(std::min<std::uint64_t>(count, end_ - offset));
+    std::memcpy(destination, memory_ + offset, part);
+    return part;
+  }
+  const Window& start = windows_->start;
+  const Window& fetched = windows_->fetched;
   const auto holds = [](const Window& window, std::uint64_t at) {
     return at >= window.offset && at - window.offset < window.size;
   };
   std::size_t copied = 0;
   while (copied < count && offset + copied < end_) {
     const std::uint64_t at = offset + copied;
-    if (!holds(start_, at) && !holds(fetched_, at)) {
+    if (!holds(start, at) && !holds(fetched, at)) {
       Fetch(at);
-      if (fetched_.size == 0) break;
+      if (fetched.size == 0) break;
     }
-    const Window& window = holds(start_, at) ? start_ : fetched_;
+    const Window& window = holds(start, at) ? start : fetched;
     const auto skip = static_cast<std::size_t>(at - window.offset);
     const std::size_t part = std::min(count - copied, window.size - skip);
     std::memcpy(destination + copied, window.bytes + skip, part);
@@ -147,21 +164,14 @@ std::size_t PudFile::Copy(std::uint64_t offset, unsigned char* destination, std:
 }
 
 void PudFile::Fetch(std::uint64_t offset) {
-  fetched_.offset = offset;
-  fetched_.size = ReadAt(offset, fetched_.bytes, sizeof fetched_.bytes);
-  // A short read met the end: nothing lies at or beyond it.
-  if (fetched_.size < sizeof fetched_.bytes) end_ = std::min(end_, offset + fetched_.size);
-}
-
-std::size_t PudFile::ReadAt(std::uint64_t offset, unsigned char* destination, std::size_t count) {
-  if (memory_ != nullptr) {
-    if (offset >= end_) return 0;
-    const auto part = static_cast<std::size_t>(std::min<std::uint64_t>(count, end_ - offset));
-    std::memcpy(destination, memory_ + offset, part);
-    return part;
+  Window& fetched = windows_->fetched;
+  fetched.offset = offset;
+  fetched.size = 0;
+  if (offset <= LONG_MAX && std::fseek(file_, static_cast<long>(offset), SEEK_SET) == 0) {
+    fetched.size = std::fread(fetched.bytes, 1, sizeof fetched.bytes, file_);
   }
-  if (offset > LONG_MAX || std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) return 0;
-  return std::fread(destination, 1, count, file_);
+  // A short read met the end: nothing lies at or beyond it.
+  if (fetched.size < sizeof fetched.bytes) end_ = std::min(end_, offset + fetched.size);
 }
 
 ReadOutcome ReadPudUnitData(PudFile& file, const PudSection& section, PudUnitData& data) {

@@ -77,9 +77,10 @@ struct SectionList {
 enum class StartSection { OWNR, SIDE, SGLD, SLBR, SOIL, ALOW, UNIT };
 inline constexpr char kStartTags[][5] = {"OWNR", "SIDE", "SGLD", "SLBR", "SOIL", "ALOW", "UNIT"};
 
-// A map's bytes are fetched this many at a time. The first read holds the whole walk of the usual
-// layout up to the unit data and its seven arrays (piercing damage, the furthest in, ends at
-// 4345), and all of a small map; later reads come as the walk or a reader asks for them.
+// A map file's bytes are fetched this many at a time. The first read holds the whole walk of the
+// usual layout up to the unit data and its seven arrays (piercing damage, the furthest in, ends at
+// 4345), and all of a small map; later reads come as the walk or a reader asks for them. A map in
+// memory is read where it lies.
 inline constexpr std::size_t kReadBytes = 16384;
 
 // An open map file. Opening walks its sections (4-byte tag, 32-bit little-endian length, data)
@@ -122,9 +123,14 @@ class PudFile {
  private:
   // A run of the file's bytes in memory.
   struct Window {
-    std::uint64_t offset = 0;
-    std::size_t size = 0;
+    std::uint64_t offset;
+    std::size_t size;
     unsigned char bytes[kReadBytes];
+  };
+  // A file's windows, on the heap, so that a PudFile reading memory stays small.
+  struct Windows {
+    Window start;    // the first bytes of the file
+    Window fetched;  // the bytes last fetched after them
   };
 
   void Walk();
@@ -132,13 +138,11 @@ class PudFile {
   bool EndsAt(std::uint64_t offset);
   std::size_t Copy(std::uint64_t offset, unsigned char* destination, std::size_t count);
   void Fetch(std::uint64_t offset);
-  std::size_t ReadAt(std::uint64_t offset, unsigned char* destination, std::size_t count);
 
   std::FILE* file_ = nullptr;
   const unsigned char* memory_ = nullptr;  // a map in memory, instead of the file
   std::uint64_t end_ = UINT64_MAX;  // no byte lies at or after it: the size, once a read met it
-  Window start_;                    // the first bytes of the file
-  Window fetched_;                  // the bytes last fetched after them
+  Windows* windows_ = nullptr;      // none for a map in memory
   SectionList unitData_;
   SectionList upgrades_;
   PudSection starts_[std::size(kStartTags)]{};

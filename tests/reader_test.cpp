@@ -6,11 +6,19 @@
 
 namespace {
 
-// The first unit-data section of the map, as the report reads it.
-ReadOutcome ReadPudUnitData(const char* pudName, PudUnitData& data) {
-  PudFile file(pudName);
+// The first unit-data section of the map, as the report reads it from a file; read from memory,
+// as the page reads it, it must give the same.
+ReadOutcome ReadPudUnitData(const std::vector<std::uint8_t>& bytes, PudUnitData& data) {
+  const ScratchDir dir;
+  PudFile file(dir.Write("map.pud", bytes).c_str());
+  PudFile memory(bytes.data(), bytes.size());
   if (!file.IsOpen()) return ReadOutcome::OpenFailed;
-  return ::ReadPudUnitData(file, file.UnitData().kept[0], data);
+  PudUnitData fromMemory = data;
+  const ReadOutcome outcome = ::ReadPudUnitData(file, file.UnitData().kept[0], data);
+  EXPECT_EQ(::ReadPudUnitData(memory, memory.UnitData().kept[0], fromMemory), outcome);
+  for (const ByteArray PudUnitData::*array : kByteArrays) EXPECT_EQ(fromMemory.*array, data.*array);
+  EXPECT_EQ(fromMemory.HitPoints, data.HitPoints);
+  return outcome;
 }
 
 // Every value of every array distinct, so that an array read from the wrong place shows.
@@ -29,7 +37,6 @@ SamplePud Distinct() {
 // A map read through its sections, or, with its first tag spoilt, at the fixed offsets: with the
 // ERAX section the arrays lie 10 bytes further in, and only the exact tag at its place counts.
 TEST(ReaderTest, MapsWithAndWithoutEraxReadTheSame) {
-  const ScratchDir dir;
   SamplePud sample = Distinct();
   for (const char* tag : {"ERAX", "", "erax", "ERAx", "ERA "}) {
     for (bool walks : {true, false}) {
@@ -38,9 +45,7 @@ TEST(ReaderTest, MapsWithAndWithoutEraxReadTheSame) {
       if (!sample.erax && tag[0] != '\0') std::copy_n(tag, 4, bytes.begin() + 108);
       if (!walks) bytes[0] = 'X';
       PudUnitData data;
-      ASSERT_EQ(ReadPudUnitData(dir.Write("map.pud", bytes).c_str(), data),
-                ReadOutcome::UnitDataRead)
-          << tag;
+      ASSERT_EQ(ReadPudUnitData(bytes, data), ReadOutcome::UnitDataRead) << tag;
       for (Statistic statistic : kStatistics) {
         for (int unit = 0; unit < kUnitTypes; ++unit) {
           ASSERT_EQ(MapValue(data, statistic, unit), MapValue(sample.units, statistic, unit))
@@ -53,7 +58,6 @@ TEST(ReaderTest, MapsWithAndWithoutEraxReadTheSame) {
 
 // Only the low byte of the first unit-data word counts.
 TEST(ReaderTest, DefaultDataFlagIsTheLowByte) {
-  const ScratchDir dir;
   const std::pair<int, ReadOutcome> cases[] = {{0, ReadOutcome::UnitDataRead},
                                                {1, ReadOutcome::DefaultDataSet},
                                                {255, ReadOutcome::DefaultDataSet},
@@ -65,24 +69,20 @@ TEST(ReaderTest, DefaultDataFlagIsTheLowByte) {
       sample.erax = erax;
       sample.defaultDataWord = static_cast<std::uint16_t>(word);
       PudUnitData data;
-      EXPECT_EQ(ReadPudUnitData(dir.Write("map.pud", BuildPud(sample)).c_str(), data), outcome)
-          << word << " erax " << erax;
+      EXPECT_EQ(ReadPudUnitData(BuildPud(sample), data), outcome) << word << " erax " << erax;
     }
   }
 }
 
 // What a short file lacks reads as 0, not as the map read before; half a value keeps its low byte.
 TEST(ReaderTest, ShortFileAfterFullMapReadsZeroWhereItEnds) {
-  const ScratchDir dir;
   const SamplePud full = Distinct();
   PudUnitData data;
-  ASSERT_EQ(ReadPudUnitData(dir.Write("full.pud", BuildPud(full)).c_str(), data),
-            ReadOutcome::UnitDataRead);
+  ASSERT_EQ(ReadPudUnitData(BuildPud(full), data), ReadOutcome::UnitDataRead);
 
   std::vector<std::uint8_t> shortMap = BuildPud(full);
   shortMap.resize(1816 + 2 * 91 + 1);
-  ASSERT_EQ(ReadPudUnitData(dir.Write("short.pud", shortMap).c_str(), data),
-            ReadOutcome::UnitDataRead);
+  ASSERT_EQ(ReadPudUnitData(shortMap, data), ReadOutcome::UnitDataRead);
   for (int unit = 0; unit < kUnitTypes; ++unit) {
     const auto i = static_cast<std::size_t>(unit);
     const unsigned expected = unit < 91    ? full.units.HitPoints[i]
