@@ -33,7 +33,8 @@ constexpr const char* kUsage =
     "  --version      show the version\n"
     "\n"
     "Exit status: 0 when every map is clean, 1 when any map has discrepancies (with\n"
-    "--all: also when any field or start differs), 2 on any error.\n";
+    "--all: also when any field or start differs), 2 on any error, a report that\n"
+    "could not be written whole (a full disk) among them.\n";
 
 struct Options {
   ViewKind view = ViewKind::Human;
