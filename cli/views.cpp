@@ -1,7 +1,6 @@
 #include "views.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <span>
 #include <string>
