@@ -4,5 +4,5 @@
 #include <string>
 
 // The path of the file `name` in `folder` ("": the current directory). A name in UTF-8 (see
-// PudEntry) makes a path in UTF-8.
+// PudEntry) in a folder named in the ANSI code page makes a path in UTF-8.
 std::string PathInFolder(const std::string& folder, const std::string& name, bool utf8Name = false);

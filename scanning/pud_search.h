@@ -13,8 +13,9 @@ class PudVisitor {
 };
 
 // Calls `visitor` for each listed map of `folder` ("": the current directory), in the order the
-// system lists them. False when the folder cannot be searched.
-bool ForEachPud(const char* folder, PudVisitor& visitor);
+// system lists them. False when the folder cannot be searched. With `utf8` the folder is in UTF-8
+// and each map is named in UTF-8 too (on Windows; elsewhere names are bytes either way).
+bool ForEachPud(const char* folder, PudVisitor& visitor, bool utf8 = false);
 
 // Offers each map it visits to the chooser of the newest.
 struct LatestPudVisitor final : PudVisitor {

@@ -7,7 +7,7 @@
 
 #include "pud_search.h"
 
-bool ForEachPud(const char* folder, PudVisitor& visitor) {
+bool ForEachPud(const char* folder, PudVisitor& visitor, bool) {
   DIR* directory = opendir(folder[0] == '\0' ? "." : folder);
   if (directory == nullptr) return false;
   while (const dirent* item = readdir(directory)) {

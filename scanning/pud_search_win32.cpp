@@ -12,16 +12,19 @@ namespace {
 constexpr wchar_t kPattern[] = L"*.pud";
 constexpr std::size_t kPatternLength = sizeof kPattern / sizeof kPattern[0];
 
-// "*.pud", or the folder (in the ANSI code page), a backslash and "*.pud", wide, in memory of the
-// process heap: a folder of any length fits. Null when there is no memory.
-wchar_t* SearchPattern(const char* folder) {
-  const int length = folder[0] == '\0' ? 0 : MultiByteToWideChar(CP_ACP, 0, folder, -1, nullptr, 0);
+// "*.pud", or the folder (in the ANSI code page, or in UTF-8 with `utf8`), a backslash and
+// "*.pud", wide, in memory of the process heap: a folder of any length fits. Null when there is no
+// memory.
+wchar_t* SearchPattern(const char* folder, bool utf8) {
+  const UINT codePage = utf8 ? CP_UTF8 : CP_ACP;
+  const int length =
+      folder[0] == '\0' ? 0 : MultiByteToWideChar(codePage, 0, folder, -1, nullptr, 0);
   const auto room = static_cast<std::size_t>(length) + 1 + kPatternLength;
   auto* pattern = static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, room * sizeof(wchar_t)));
   if (pattern == nullptr) return nullptr;
   wchar_t* end = pattern;
   if (length != 0) {
-    end += MultiByteToWideChar(CP_ACP, 0, folder, -1, pattern, length) - 1;
+    end += MultiByteToWideChar(codePage, 0, folder, -1, pattern, length) - 1;
     *end++ = L'\\';
   }
   std::wmemcpy(end, kPattern, kPatternLength);
@@ -30,10 +33,11 @@ wchar_t* SearchPattern(const char* folder) {
 
 }  // namespace
 
-bool SetPudNameFromWide(PudEntry& entry, const wchar_t* name) {
+bool SetPudNameFromWide(PudEntry& entry, const wchar_t* name, bool utf8) {
   char ansi[kPudNameLength + 1];
   BOOL lossy = FALSE;
-  if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, ansi, sizeof ansi, nullptr,
+  if (!utf8 &&
+      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, ansi, sizeof ansi, nullptr,
                           &lossy) != 0 &&
       !lossy && SetPudName(entry, ansi)) {
     return true;
@@ -43,8 +47,8 @@ bool SetPudNameFromWide(PudEntry& entry, const wchar_t* name) {
   return entry.utf8;
 }
 
-bool ForEachPud(const char* folder, PudVisitor& visitor) {
-  wchar_t* pattern = SearchPattern(folder);
+bool ForEachPud(const char* folder, PudVisitor& visitor, bool utf8) {
+  wchar_t* pattern = SearchPattern(folder, utf8);
   if (pattern == nullptr) return false;
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW(pattern, &found);
@@ -54,7 +58,7 @@ bool ForEachPud(const char* folder, PudVisitor& visitor) {
   do {
     if (!IsListedPud(found.dwFileAttributes)) continue;
     PudEntry entry;
-    if (!SetPudNameFromWide(entry, found.cFileName) || entry.name[0] == '\0') continue;
+    if (!SetPudNameFromWide(entry, found.cFileName, utf8) || entry.name[0] == '\0') continue;
     entry.size = static_cast<std::int32_t>(found.nFileSizeLow);
     entry.attributes = found.dwFileAttributes;
     FILETIME local;
