@@ -10,3 +10,4 @@ void RestoreStartDir();
 // The drive number of a full Windows path (1 = A:), or 0 when it has none: a network folder
 // ("\\server\share\maps") has no drive to make current.
 int DriveOfPath(const char* path);
+int DriveOfPath(const wchar_t* path);

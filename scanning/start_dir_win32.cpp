@@ -1,5 +1,6 @@
 // The start folder on Windows: the drive and the folder as a rooted short path, or, started from
-// a network folder, its whole path in short form.
+// a network folder, its whole path in short form. Both are wide, so that a folder whose name the
+// ANSI code page cannot spell is found again.
 #include <direct.h>
 #include <windows.h>
 
@@ -11,20 +12,22 @@ namespace {
 int StartDrive = 0;
 // "\" plus the folder's path on StartDrive, in short form, in memory of the process heap; null
 // when the conversion failed.
-char* StartDir = nullptr;
+wchar_t* StartDir = nullptr;
 
-char* Allocate(DWORD bytes) { return static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, bytes)); }
+wchar_t* Allocate(DWORD characters) {
+  return static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, characters * sizeof(wchar_t)));
+}
 
-void Release(char* memory) {
+void Release(wchar_t* memory) {
   if (memory != nullptr) HeapFree(GetProcessHeap(), 0, memory);
 }
 
 // The short form of `path`, sized as the system asks; null when it cannot be had.
-char* ShortPath(const char* path) {
-  const DWORD room = GetShortPathNameA(path, nullptr, 0);
-  char* shortPath = room != 0 ? Allocate(room) : nullptr;
+wchar_t* ShortPath(const wchar_t* path) {
+  const DWORD room = GetShortPathNameW(path, nullptr, 0);
+  wchar_t* shortPath = room != 0 ? Allocate(room) : nullptr;
   if (shortPath == nullptr) return nullptr;
-  const DWORD length = GetShortPathNameA(path, shortPath, room);
+  const DWORD length = GetShortPathNameW(path, shortPath, room);
   if (length != 0 && length < room) return shortPath;
   Release(shortPath);
   return nullptr;
@@ -36,10 +39,10 @@ void SaveStartDir() {
   StartDrive = 0;
   Release(StartDir);
   StartDir = nullptr;
-  const DWORD room = GetCurrentDirectoryA(0, nullptr);
-  char* current = room != 0 ? Allocate(room) : nullptr;
+  const DWORD room = GetCurrentDirectoryW(0, nullptr);
+  wchar_t* current = room != 0 ? Allocate(room) : nullptr;
   if (current == nullptr) return;
-  const DWORD length = GetCurrentDirectoryA(room, current);
+  const DWORD length = GetCurrentDirectoryW(room, current);
   if (length != 0 && length < room) {
     // "C:\GAMES\WAR2" becomes "\GAMES\WAR2" and "C:\" becomes "\". A network folder has no
     // drive letter and keeps its whole path.
@@ -51,5 +54,5 @@ void SaveStartDir() {
 
 void RestoreStartDir() {
   if (StartDrive != 0) _chdrive(StartDrive);
-  if (StartDir != nullptr) SetCurrentDirectoryA(StartDir);
+  if (StartDir != nullptr) SetCurrentDirectoryW(StartDir);
 }

@@ -9,7 +9,7 @@ extern int SoundFlag;
 extern int AllFieldsFlag;
 
 // The full name of the configuration file; false when it does not fit in MAX_PATH.
-bool ConfigPath(char (&path)[MAX_PATH]);
+bool ConfigPath(wchar_t (&path)[MAX_PATH]);
 
 // Sets SoundFlag and AllFieldsFlag from the file, or SoundFlag to 1 when there is none.
 // Reports nothing.

@@ -1,5 +1,6 @@
 #include "config_file.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "config.h"
@@ -7,16 +8,17 @@
 int SoundFlag = 0;
 int AllFieldsFlag = 0;
 
-bool ConfigPath(char (&path)[MAX_PATH]) {
-  const DWORD length = GetTempPathA(MAX_PATH, path);
+bool ConfigPath(wchar_t (&path)[MAX_PATH]) {
+  const DWORD length = GetTempPathW(MAX_PATH, path);
   if (length == 0 || length + sizeof kConfigFileName > MAX_PATH) return false;
-  lstrcatA(path, kConfigFileName);
+  // The name is ASCII: each of its bytes is a character.
+  std::copy_n(kConfigFileName, sizeof kConfigFileName, path + length);
   return true;
 }
 
 void ReadConfig() {
-  char path[MAX_PATH];
-  std::FILE* file = ConfigPath(path) ? std::fopen(path, "r") : nullptr;
+  wchar_t path[MAX_PATH];
+  std::FILE* file = ConfigPath(path) ? _wfopen(path, L"r") : nullptr;
   if (file == nullptr) {
     SoundFlag = 1;
     return;
@@ -26,14 +28,14 @@ void ReadConfig() {
 }
 
 void WriteConfig() {
-  char path[MAX_PATH];
+  wchar_t path[MAX_PATH];
   if (!ConfigPath(path)) return;
-  const DWORD attributes = GetFileAttributesA(path);
+  const DWORD attributes = GetFileAttributesW(path);
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     const DWORD others = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
-    SetFileAttributesA(path, others != 0 ? others : FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(path, others != 0 ? others : FILE_ATTRIBUTE_NORMAL);
   }
-  std::FILE* file = std::fopen(path, "w");
+  std::FILE* file = _wfopen(path, L"w");
   if (file == nullptr) return;
   char text[kConfigTextRoom];
   std::fputs(ConfigText(SoundFlag, AllFieldsFlag, text), file);

@@ -5,18 +5,19 @@
 
 #include <windows.h>
 
-// Full paths of the written files; empty while a file has not been written.
-extern char HelpPath[MAX_PATH];
-extern char HelpPagePath[MAX_PATH];
-extern char HappyPath[MAX_PATH];
-extern char AlarmPath[MAX_PATH];
+// Full paths of the written files, wide: the temporary folder may have a name the ANSI code page
+// cannot spell. Empty while a file has not been written.
+extern wchar_t HelpPath[MAX_PATH];
+extern wchar_t HelpPagePath[MAX_PATH];
+extern wchar_t HappyPath[MAX_PATH];
+extern wchar_t AlarmPath[MAX_PATH];
 
 // Writes the resource `name` of `type` to a new file in the temporary folder: the unique name
-// GetTempFileNameA gives for `prefix` (which stays as a placeholder) with `extension` appended.
+// GetTempFileNameW gives for `prefix` (which stays as a placeholder) with `extension` appended.
 // On success `path` holds the file's full path. Without the resource, or without a name for
 // the file, `path` is left as it was and the result is false.
-bool ExtractResource(const char* name, const char* type, const char* prefix, const char* extension,
-                     char (&path)[MAX_PATH]);
+bool ExtractResource(const char* name, const char* type, const wchar_t* prefix,
+                     const wchar_t* extension, wchar_t (&path)[MAX_PATH]);
 
 // Starts the alarm or the happy tune, hidden and without waiting, when sound is on.
 void RunAlarmTune();

@@ -20,11 +20,20 @@ bool IsWindows10OrLater() {
 }
 
 void ShowHelpPage(HWND window) {
-  if (HelpPagePath[0] == '\0' &&
-      !ExtractResource("swhelppage", "HTM", "sw_", ".htm", HelpPagePath)) {
+  if (HelpPagePath[0] == L'\0' &&
+      !ExtractResource("swhelppage", "HTM", L"sw_", L".htm", HelpPagePath)) {
     return;
   }
-  ShellExecuteA(window, "open", HelpPagePath, nullptr, nullptr, SW_SHOWNORMAL);
+  ShellExecuteW(window, L"open", HelpPagePath, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// Sends `command` to the WinHelp viewer for the help file, named by its short path: the viewer
+// takes a name in the ANSI code page only, and a short name is ASCII where the file system keeps
+// short names. Nothing is sent while the file has not been written.
+void WinHelpOnFile(HWND window, UINT command) {
+  wchar_t name[MAX_PATH];
+  const DWORD length = GetShortPathNameW(HelpPath, name, MAX_PATH);
+  if (length != 0 && length < MAX_PATH) WinHelpW(window, name, command, 0);
 }
 
 }  // namespace
@@ -32,9 +41,9 @@ void ShowHelpPage(HWND window) {
 void ShowHelp(HWND window) {
   if (IsWindows10OrLater()) {
     ShowHelpPage(window);
-  } else if (HelpPath[0] != '\0') {
-    WinHelpA(window, HelpPath, HELP_CONTENTS, 0);
+  } else {
+    WinHelpOnFile(window, HELP_CONTENTS);
   }
 }
 
-void CloseHelp(HWND window) { WinHelpA(window, HelpPath, HELP_QUIT, 0); }
+void CloseHelp(HWND window) { WinHelpOnFile(window, HELP_QUIT); }

@@ -173,9 +173,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
   DragAcceptFiles(MainWindow, TRUE);
   Accelerators = LoadAcceleratorsA(Instance, "MainMenu");
 
-  ExtractResource("swhelp", "HLP", "sw_", ".hlp", HelpPath);
-  ExtractResource("happy", "EXE", "hpy", ".exe", HappyPath);
-  ExtractResource("alarm", "EXE", "alm", ".exe", AlarmPath);
+  ExtractResource("swhelp", "HLP", L"sw_", L".hlp", HelpPath);
+  ExtractResource("happy", "EXE", L"hpy", L".exe", HappyPath);
+  ExtractResource("alarm", "EXE", L"alm", L".exe", AlarmPath);
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {

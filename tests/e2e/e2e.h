@@ -82,7 +82,7 @@ inline std::vector<DWORD> Processes(const std::string& prefix) {
 }
 
 // What is in `folder` and below it, by paths from there.
-inline std::set<std::string> FilesIn(const std::string& folder) {
+inline std::set<std::string> FilesIn(const std::filesystem::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
     names.insert(entry.path().lexically_relative(folder).string());
@@ -120,14 +120,14 @@ inline std::filesystem::path WriteMap(const std::filesystem::path& path, const B
 }
 
 struct App {
-  bool Start(const std::filesystem::path& startFolder, const std::string& tempFolder) {
+  bool Start(const std::filesystem::path& startFolder, const std::filesystem::path& tempFolder) {
     // Inherited by the program, and kept: the tests' own folders are under kDriverTemp.
-    SetEnvironmentVariableA("TMP", tempFolder.c_str());
-    SetEnvironmentVariableA("TEMP", tempFolder.c_str());
-    STARTUPINFOA startup{};
+    SetEnvironmentVariableW(L"TMP", tempFolder.c_str());
+    SetEnvironmentVariableW(L"TEMP", tempFolder.c_str());
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    CreateProcessA(SW_STATWARDEN_EXE, nullptr, nullptr, nullptr, FALSE, 0, nullptr,
-                   startFolder.string().c_str(), &startup, &process);
+    CreateProcessW(L"" SW_STATWARDEN_EXE, nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                   startFolder.c_str(), &startup, &process);
     // The window shows and the support files are written before the program waits for input.
     WaitForInputIdle(process.hProcess, 10000);
     for (HWND top = nullptr; (top = FindWindowExA(nullptr, top, "Statwarden", nullptr));) {
@@ -226,9 +226,12 @@ class AppTest : public testing::Test {
   void SetUp() override {
     base_ = kDriverTemp + testing::UnitTest::GetInstance()->current_test_info()->name();
     std::filesystem::remove_all(base_);
-    std::filesystem::create_directories(start_ = base_ + "\\maps");
-    // A space in its path: the tunes run all the same.
-    std::filesystem::create_directories(temp_ = base_ + "\\temp files");
+    // Both named beyond the ANSI code page (Wine's is 1252), in two scripts. A space in the
+    // temporary folder's path: the tunes run all the same.
+    start_ = std::filesystem::path(base_) / L"\u041a\u0430\u0440\u0442\u044b \u5730\u56fe";
+    temp_ = std::filesystem::path(base_) / L"temp \u0444\u0430\u0439\u043b\u044b \u4e34\u65f6";
+    std::filesystem::create_directories(start_);
+    std::filesystem::create_directories(temp_);
   }
   void TearDown() override {
     app_.End();
@@ -236,7 +239,7 @@ class AppTest : public testing::Test {
   }
   // Starts the program, with this sound setting in its configuration file if one is given.
   void StartApp(char sound = 0) {
-    if (sound != 0) std::ofstream(temp_ + "\\sw_config.cfg") << "\n[SOUND] " << sound << "\n\n";
+    if (sound != 0) std::ofstream(temp_ / "sw_config.cfg") << "\n[SOUND] " << sound << "\n\n";
     ASSERT_TRUE(app_.Start(start_, temp_));
   }
   // Sends `command`, if any; notes the tunes that run as the box that comes shows, presses OK, and
@@ -262,10 +265,10 @@ class AppTest : public testing::Test {
   // After a normal end only the configuration file is left, with the sound on.
   void ExpectCleanTemp() const {
     EXPECT_EQ(FilesIn(temp_), std::set<std::string>{"sw_config.cfg"});
-    EXPECT_EQ(Contents(temp_ + "\\sw_config.cfg"), "\r\n[SOUND] 1\r\n\r\n");
+    EXPECT_EQ(Contents(temp_ / "sw_config.cfg"), "\r\n[SOUND] 1\r\n\r\n");
   }
 
-  std::string base_, temp_;
-  std::filesystem::path start_;
+  std::string base_;
+  std::filesystem::path start_, temp_;
   App app_;
 };

@@ -1,6 +1,9 @@
-// The browser's stand-in: writes the name of the file it is to open into the file named first.
+// The browser's stand-in: writes the name of the file it is to open, in UTF-8, into the file named
+// first.
+#include <filesystem>
 #include <fstream>
 
-int main(int argc, char** argv) {
-  if (argc == 3) std::ofstream(argv[1]) << argv[2];
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 3) std::ofstream(argv[1]) << std::filesystem::path(argv[2]).string();
+  return 0;
 }

@@ -45,7 +45,7 @@ TEST_F(ScanTest, NewestPlainMapReadAndReported) {
 // Delete opens the dialog and Cancel changes nothing. A map in another folder, by a name beyond
 // the ANSI code page, is read there: dropped on the window with another (the first counts), or
 // chosen with File, Open on another drive; Scan and Autoscan afterwards go back to the start
-// folder.
+// folder, whose name is beyond that code page too.
 TEST_F(ScanTest, OpenMapInAnotherFolder) {
   WriteMap(start_ / "rigged.pud", kRiggedMap);
   StartApp('0');
@@ -111,7 +111,7 @@ TEST_F(ScanTest, EveryField) {
   EXPECT_EQ(Run(kScan).box, kDiscrepancies);
   EXPECT_EQ(app_.ListLines(), CheckedLines("War.pud"));
   EXPECT_EQ(app_.Close(), 0u);
-  EXPECT_EQ(Contents(temp_ + "\\sw_config.cfg"), "\r\n[SOUND] 0\r\n[ALLFIELDS] 1\r\n\r\n");
+  EXPECT_EQ(Contents(temp_ / "sw_config.cfg"), "\r\n[SOUND] 0\r\n[ALLFIELDS] 1\r\n\r\n");
 
   ASSERT_TRUE(app_.Start(start_, temp_));
   EXPECT_TRUE(app_.ConfigMenu() != unchecked) << "no check mark";
@@ -127,7 +127,7 @@ TEST_F(ScanTest, EveryField) {
   EXPECT_EQ(Run(kScan).box, kDiscrepancies);
   EXPECT_EQ(app_.ListLines(), std::vector(checked.begin(), checked.begin() + 9));
   EXPECT_EQ(app_.Close(), 0u);
-  EXPECT_EQ(Contents(temp_ + "\\sw_config.cfg"), "\r\n[SOUND] 0\r\n\r\n");
+  EXPECT_EQ(Contents(temp_ / "sw_config.cfg"), "\r\n[SOUND] 0\r\n\r\n");
 }
 
 // Autoscan gives up after 31 checks, the list kept; a new watch counts afresh, skips what Scan

@@ -58,7 +58,7 @@ TEST_F(ShellTest, MissingOrSpacedTemporaryFolder) {
   app_.End();
   StartApp();
   EXPECT_TRUE(Run(kScan).happy);
-  EXPECT_GT(WinExec((temp_ + "\\tune.exe").c_str(), SW_HIDE), 31u);
+  EXPECT_GT(WinExec((temp_ / "tune.exe").string().c_str(), SW_HIDE), 31u);
   EXPECT_EQ(Processes("temp.exe").size(), 1u) << "started by the program, or not by WinExec";
   for (const DWORD id : Processes("temp.exe"))
     TerminateProcess(OpenProcess(PROCESS_TERMINATE, FALSE, id), 0);
@@ -85,8 +85,8 @@ TEST_F(ShellTest, HelpPageOnWindows10) {
   std::string page;
   WaitFor([&] { return !(page = Contents(opened)).empty(); });
   ExpectOnlyAbout();
-  EXPECT_EQ(page.rfind(temp_ + "\\sw_", 0), 0u) << page;
-  const std::string text = Contents(page);
+  EXPECT_EQ(page.rfind((temp_ / "sw_").string(), 0), 0u) << page;
+  const std::string text = Contents(std::u8string(page.begin(), page.end()));
   std::ifstream source(SW_HELP_SOURCE);
   int topics = 0;
   for (std::string line; std::getline(source, line);) {

@@ -15,7 +15,7 @@ TEST(ConfigFileTest, TemporaryFolderAtTheLengthLimit) {
     const std::string folder = base + std::string(length - base.size() - 1, 'd') + "\\";
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     SetEnvironmentVariableA("TMP", folder.c_str());
-    char path[MAX_PATH];
+    wchar_t path[MAX_PATH];
     EXPECT_EQ(ConfigPath(path), length == 246);
     WriteConfig();
     EXPECT_EQ(DeleteFileA((folder + "sw_config.cfg").c_str()) != 0, length == 246);
