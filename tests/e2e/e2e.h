@@ -128,14 +128,17 @@ struct App {
     startup.cb = sizeof startup;
     CreateProcessW(L"" SW_STATWARDEN_EXE, nullptr, nullptr, nullptr, FALSE, 0, nullptr,
                    startFolder.c_str(), &startup, &process);
-    // The window shows and the support files are written before the program waits for input.
+    // The window shows and the support files are written before the program waits for input;
+    // the first program of a Wine session may be idle before its window can be found.
     WaitForInputIdle(process.hProcess, 10000);
-    for (HWND top = nullptr; (top = FindWindowExA(nullptr, top, "Statwarden", nullptr));) {
-      DWORD processId = 0;
-      GetWindowThreadProcessId(top, &processId);
-      if (processId == process.dwProcessId) window = top;
-    }
-    return window != nullptr;
+    return WaitFor([&] {
+      for (HWND top = nullptr; (top = FindWindowExA(nullptr, top, "Statwarden", nullptr));) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(top, &processId);
+        if (processId == process.dwProcessId) window = top;
+      }
+      return window != nullptr;
+    });
   }
   void End() {
     TerminateProcess(process.hProcess, 1);
@@ -159,15 +162,17 @@ struct App {
   }
   // Drops the maps `names` (full paths, each ended by a null) on the window as the shell does: a
   // DROPFILES header and the names, in the program's memory, away from the start of its page.
-  void Drop(const std::wstring& names) const {
+  // False when this Wine cannot write into another process (i386 Wine under qemu-user).
+  bool Drop(const std::wstring& names) const {
     const DROPFILES header{sizeof header, {}, FALSE, TRUE};
     char* block = static_cast<char*>(
                       VirtualAllocEx(process.hProcess, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE)) +
                   64;
-    WriteProcessMemory(process.hProcess, block, &header, sizeof header, nullptr);
-    WriteProcessMemory(process.hProcess, block + sizeof header, names.c_str(),
-                       (names.size() + 1) * sizeof(wchar_t), nullptr);
-    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+    if (!WriteProcessMemory(process.hProcess, block, &header, sizeof header, nullptr) ||
+        !WriteProcessMemory(process.hProcess, block + sizeof header, names.c_str(),
+                            (names.size() + 1) * sizeof(wchar_t), nullptr))
+      return false;
+    return PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
   }
   // The Config menu's pixels, opened from the keyboard as a user would, then closed.
   std::vector<COLORREF> ConfigMenu() const {

