@@ -130,19 +130,10 @@ make_root() {
   echo "$packages" > "$state/root.ready"
 }
 
-# The Wine prefix: no window manager's waits, no audio device (the tune programs play to their end
-# and exit 0 without one).
+# The Wine prefix, with the tests' settings of wine-settings.reg.
 make_prefix() {
   rm -rf "$root/root/prefix"
-  cat > "$root/root/settings.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-
-[HKEY_CURRENT_USER\Software\Wine\Drivers]
-"Audio"=""
-REG
+  cp "$project/cmake/wine-settings.reg" "$root/root/settings.reg"
   logged in_root / sh -c \
     'wine wineboot -i && wine regedit /S "Z:\\root\\settings.reg" && wineserver -w'
   touch "$state/prefix.ready"
