@@ -1,6 +1,6 @@
 // What the checks of a map find, as data: the seven statistics' differences, the other fields'
-// changes, the person slots and their unequal starts, and the outcome. The views (the window's
-// lines, the checker's table and JSON, the page) take these and nothing else.
+// changes, the person slots and their unequal starts, what each start reaches, and the outcome. The
+// views (the window's lines, the checker's table and JSON, the page) take these and nothing else.
 #pragma once
 
 #include <cstdint>
@@ -92,8 +92,56 @@ class StartSink {
   ~StartSink() = default;
 };
 
+// What each person slot's start can reach, compared item by item.
+enum class ReachItem { HomeMineGold, HomeMineDistance, GoldWithin12, RescuableWithin20 };
+inline constexpr int kReachItems = 4;
+inline constexpr std::string_view kReachItemNames[kReachItems] = {
+    "home mine gold", "home mine distance", "gold within 12", "rescuable units within 20"};
+
+// The distance of a start that reaches no mine: "none", farther than any.
+inline constexpr std::uint64_t kNoDistance = UINT64_MAX;
+
+// What one person slot's start reaches.
+struct StartReach {
+  int player;  // 1 to 8
+  int x;       // the start location's tile
+  int y;
+  // The home mine, the reached gold mine of least distance: its top-left tile, when one is.
+  bool homeMine;
+  int mineX;
+  int mineY;
+  std::uint64_t values[kReachItems];  // by ReachItem: the home mine's gold (0 without one), ...
+};
+
+// The person slots with a start location, in slot order.
+struct MapReach {
+  int count = 0;
+  StartReach starts[kPlayerSlots]{};
+};
+
+// One person slot whose start reaches otherwise than the usual: the median of the slots.
+struct ReachChange {
+  int player;  // 1 to 8
+  ReachItem item;
+  std::uint64_t usual;  // a distance may be kNoDistance
+  std::uint64_t value;
+  bool opensGroup;  // the map's first change
+};
+
+// Where the reach comparison hands what each start reaches, then the changes: item by item in
+// the order of ReachItem, slot by slot within an item.
+class ReachSink {
+ public:
+  // Once a map, before its changes; null for a map without land to walk (no picture).
+  virtual void AddReach(const MapReach*) {}
+  virtual void AddReachChange(const ReachChange& change) = 0;
+
+ protected:
+  ~ReachSink() = default;
+};
+
 // Takes everything the checks of a map find.
-class Findings : public DifferenceSink, public ChangeSink, public StartSink {
+class Findings : public DifferenceSink, public ChangeSink, public StartSink, public ReachSink {
  protected:
   ~Findings() = default;
 };

@@ -1,6 +1,7 @@
 #include "map_analysis.h"
 
 #include "start_comparison.h"
+#include "start_reach.h"
 #include "statistic_comparison.h"
 #include "thorough_check.h"
 
@@ -9,6 +10,7 @@ Analysis AnalyseMap(PudFile& file, Findings& findings, bool allFields) {
   if (!allFields) return analysis;
   const bool changed = CheckAllFields(file, findings);
   const bool unequal = CompareStarts(file, findings);
-  analysis.discrepancies = analysis.discrepancies || changed || unequal;
+  const bool unequalReach = CompareReach(file, findings);
+  analysis.discrepancies = analysis.discrepancies || changed || unequal || unequalReach;
   return analysis;
 }

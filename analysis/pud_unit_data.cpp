@@ -106,10 +106,10 @@ void PudFile::Walk() {
     const PudSection section{at + sizeof header, length};
     if (HasTag(header, "UDTA")) Keep(unitData_, section);
     if (HasTag(header, "UGRD")) Keep(upgrades_, section);
-    for (std::size_t i = 0; i < std::size(kStartTags); ++i) {
-      if (!startFound_[i] && HasTag(header, kStartTags[i])) {
-        starts_[i] = section;
-        startFound_[i] = true;
+    for (std::size_t i = 0; i < std::size(kFirstTags); ++i) {
+      if (!firstFound_[i] && HasTag(header, kFirstTags[i])) {
+        firsts_[i] = section;
+        firstFound_[i] = true;
       }
     }
     at = section.offset + section.length;
@@ -126,7 +126,7 @@ void PudFile::UseFixedOffsets() {
   unitData_.count = 1;
   unitData_.kept[0] = {offset, UINT64_MAX - offset};
   upgrades_ = {};
-  std::fill(std::begin(startFound_), std::end(startFound_), false);
+  std::fill(std::begin(firstFound_), std::end(firstFound_), false);
 }
 
 // Called where no byte could be read: the file ends exactly there when the byte before it exists.

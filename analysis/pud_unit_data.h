@@ -73,9 +73,11 @@ struct SectionList {
   PudSection kept[kSectionsKept]{};
 };
 
-// The sections that say what each player starts with, of which the walk keeps the first of each.
-enum class StartSection { OWNR, SIDE, SGLD, SLBR, SOIL, ALOW, UNIT };
-inline constexpr char kStartTags[][5] = {"OWNR", "SIDE", "SGLD", "SLBR", "SOIL", "ALOW", "UNIT"};
+// The sections of which the walk keeps the first of each: what each player starts with, then the
+// land (size, tileset, tiles, movement).
+enum class FirstSection { OWNR, SIDE, SGLD, SLBR, SOIL, ALOW, UNIT, DIM, ERA, ERAX, MTXM, SQM };
+inline constexpr char kFirstTags[][5] = {"OWNR", "SIDE", "SGLD", "SLBR", "SOIL", "ALOW",
+                                         "UNIT", "DIM ", "ERA ", "ERAX", "MTXM", "SQM "};
 
 // A map file's bytes are fetched this many at a time. The first read holds the whole walk of the
 // usual layout up to the unit data and its seven arrays (piercing damage, the furthest in, ends at
@@ -110,9 +112,9 @@ class PudFile {
   const SectionList& Upgrades() const { return upgrades_; }
   // The first section of the kind that the walk met; null when it met none, or when the file
   // does not walk as sections.
-  const PudSection* Start(StartSection which) const {
+  const PudSection* First(FirstSection which) const {
     const std::size_t i = static_cast<std::size_t>(which);
-    return startFound_[i] ? &starts_[i] : nullptr;
+    return firstFound_[i] ? &firsts_[i] : nullptr;
   }
 
   // Copies bytes [at, at + count) of the section's data to `destination`, leaving the bytes that
@@ -145,8 +147,8 @@ class PudFile {
   Windows* windows_ = nullptr;      // none for a map in memory
   SectionList unitData_;
   SectionList upgrades_;
-  PudSection starts_[std::size(kStartTags)]{};
-  bool startFound_[std::size(kStartTags)]{};
+  PudSection firsts_[std::size(kFirstTags)]{};
+  bool firstFound_[std::size(kFirstTags)]{};
 };
 
 // Reads the default-data flag of one unit-data section and, when it is clear, the seven arrays.

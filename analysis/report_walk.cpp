@@ -13,9 +13,11 @@ namespace {
 // A value as the report shows it, written to `room`.
 class ValueText {
  public:
-  ValueText(std::uint32_t value, bool allowance) {
+  ValueText(std::uint64_t value, bool allowance) {
     if (allowance) {
       text = value != 0 ? "yes" : "no";
+    } else if (value == kNoDistance) {
+      text = "none";
     } else {
       text = {room_, static_cast<std::size_t>(
                          std::to_chars(room_, room_ + kValueDigits, value).ptr - room_)};
@@ -32,6 +34,7 @@ class ValueText {
 };
 
 constexpr std::string_view kStartTitle = "Player start change:-";
+constexpr std::string_view kReachTitle = "Player reach change:-";
 
 // Room for the title of a changed field.
 constexpr std::size_t kFieldTitleRoom = 48;
@@ -79,5 +82,14 @@ void ReportWalk::AddStartChange(const StartChange& change) {
   const std::string_view name = StartChangeName(change, room);
   const ValueText usual(change.usual, change.allowance);
   const ValueText value(change.value, change.allowance);
+  view_.AddRow({name, name, usual.text, value.text, nullptr});
+}
+
+void ReportWalk::AddReachChange(const ReachChange& change) {
+  if (change.opensGroup) view_.BeginGroup({kReachTitle, true, nullptr});
+  char room[kStartNameRoom];
+  const std::string_view name = ReachChangeName(change, room);
+  const ValueText usual(change.usual, false);
+  const ValueText value(change.value, false);
   view_.AddRow({name, name, usual.text, value.text, nullptr});
 }

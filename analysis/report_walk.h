@@ -11,8 +11,8 @@
 #include "findings.h"
 #include "statistic_comparison.h"
 
-// The most digits a reported value can have.
-inline constexpr std::size_t kValueDigits = std::numeric_limits<std::uint32_t>::digits10 + 1;
+// The most digits a reported value can have: the gold a start reaches may pass 32 bits.
+inline constexpr std::size_t kValueDigits = std::numeric_limits<std::uint64_t>::digits10 + 1;
 
 // One group of the report: a statistic's differences, another field's changes, or the starts.
 struct ReportGroup {
@@ -45,13 +45,15 @@ class ReportView {
 // its section, then a row for each difference; for the other fields, the field's title before
 // the change that opens it, then a row for each change that the seven statistics' groups do not
 // list already; then the start title before the start comparison's first change, and a row for
-// each: "<Color> <item>", the usual value, the slot's.
+// each: "<Color> <item>", the usual value, the slot's; and likewise the reach title and rows,
+// a distance of no mine as "none".
 class ReportWalk final : public Findings {
  public:
   explicit ReportWalk(ReportView& view) : view_(view) {}
   void AddDifference(const Difference& difference) override;
   void AddChange(const FieldChange& change) override;
   void AddStartChange(const StartChange& change) override;
+  void AddReachChange(const ReachChange& change) override;
 
  private:
   ReportView& view_;

@@ -56,3 +56,7 @@ struct StartAllowance {
 
 // Units allowed, spells known at the start, spells allowed, upgrades allowed.
 extern const StartAllowance kStartAllowances[4];
+
+// The colour (0xRRGGBB) of each terrain class of the map's picture, by tileset (forest, winter,
+// wasteland, swamp) and class (1 to 12; 0 for a tile of no class: magenta).
+extern const std::uint32_t kTerrainColors[4][13];

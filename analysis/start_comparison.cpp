@@ -3,17 +3,14 @@
 #include <algorithm>
 #include <charconv>
 
+#include "map_land.h"
 #include "standard_data.h"
 #include "thorough_check.h"
 
 namespace {
 
-constexpr unsigned char kPerson = 5;  // OWNR's value for a slot a person plays
-constexpr unsigned char kOrc = 1;     // SIDE's value for an orc slot
+constexpr unsigned char kOrc = 1;  // SIDE's value for an orc slot
 constexpr int kUnitTypesStored = 256;
-constexpr int kUnitRecordBytes = 8;  // x, y (16-bit each), type, owner, data (16-bit)
-constexpr int kHumanStart = 94;      // the start locations, which are no units
-constexpr int kOrcStart = 95;
 constexpr int kUnitTypesNamed = 110;
 
 // Whether a type pairs with a counterpart of the other race: the human type even, the orc's the
@@ -153,9 +150,9 @@ class Comparison {
 
 // Reads a value of `bytes` bytes per slot from `offset` of the section; false when the section
 // does not hold one for every person slot.
-bool ReadSlots(PudFile& file, StartSection which, std::uint64_t offset, std::size_t bytes,
+bool ReadSlots(PudFile& file, FirstSection which, std::uint64_t offset, std::size_t bytes,
                const StartPlayers& players, SlotValues& values) {
-  const PudSection* section = file.Start(which);
+  const PudSection* section = file.First(which);
   const std::size_t slots = static_cast<std::size_t>(players.slots[players.count - 1].player);
   unsigned char data[kPlayerSlots * 4] = {};
   if (section == nullptr || file.Read(*section, offset, data, slots * bytes) < slots * bytes)
@@ -171,13 +168,14 @@ StartPlayers PersonSlots(PudFile& file) {
   StartPlayers players;
   unsigned char owners[kPlayerSlots] = {};
   unsigned char sides[kPlayerSlots] = {};
-  const PudSection* owner = file.Start(StartSection::OWNR);
+  const PudSection* owner = file.First(FirstSection::OWNR);
   if (owner == nullptr) return players;
   file.Read(*owner, 0, owners, sizeof owners);
-  if (const PudSection* side = file.Start(StartSection::SIDE))
+  if (const PudSection* side = file.First(FirstSection::SIDE))
     file.Read(*side, 0, sides, sizeof sides);
   for (int slot = 0; slot < kPlayerSlots; ++slot) {
-    if (owners[slot] == kPerson) players.slots[players.count++] = {slot + 1, sides[slot] == kOrc};
+    if (owners[slot] == kPersonOwner)
+      players.slots[players.count++] = {slot + 1, sides[slot] == kOrc};
   }
   return players;
 }
@@ -185,7 +183,7 @@ StartPlayers PersonSlots(PudFile& file) {
 // Counts the units of each kind that each person slot owns, in whole records.
 void CountUnits(PudFile& file, const StartPlayers& players,
                 SlotValues (&counts)[kUnitTypesStored]) {
-  const PudSection* units = file.Start(StartSection::UNIT);
+  const PudSection* units = file.First(FirstSection::UNIT);
   if (units == nullptr) return;
   int personOf[256];
   std::fill(std::begin(personOf), std::end(personOf), -1);
@@ -196,6 +194,7 @@ void CountUnits(PudFile& file, const StartPlayers& players,
     for (std::size_t record = 0; record + kUnitRecordBytes <= got; record += kUnitRecordBytes) {
       const int type = records[record + 4];
       const int person = personOf[records[record + 5]];
+      // The start locations are no units.
       if (person >= 0 && type != kHumanStart && type != kOrcStart) ++counts[KindOf(type)][person];
     }
     if (got < sizeof records) return;
@@ -211,8 +210,8 @@ bool CompareStarts(PudFile& file, StartSink& sink) {
   Comparison comparison(players, sink);
   SlotValues values;
 
-  constexpr StartSection kResources[] = {StartSection::SGLD, StartSection::SLBR,
-                                         StartSection::SOIL};
+  constexpr FirstSection kResources[] = {FirstSection::SGLD, FirstSection::SLBR,
+                                         FirstSection::SOIL};
   for (int resource = 0; resource < 3; ++resource) {
     if (!ReadSlots(file, kResources[resource], 0, 2, players, values)) continue;
     comparison.Compare(values, {Item::Resource, resource, 0});
@@ -227,7 +226,7 @@ bool CompareStarts(PudFile& file, StartSink& sink) {
   // Without the section every slot may build and research everything.
   for (int array = 0; array < static_cast<int>(std::size(kStartAllowances)); ++array) {
     SlotValues words;
-    if (!ReadSlots(file, StartSection::ALOW, kStartAllowances[array].offset, 4, players, words))
+    if (!ReadSlots(file, FirstSection::ALOW, kStartAllowances[array].offset, 4, players, words))
       continue;
     if (std::count(words, words + players.count, words[0]) == players.count) continue;
     for (unsigned bit = 0; bit < 32; ++bit) {
@@ -241,5 +240,11 @@ bool CompareStarts(PudFile& file, StartSink& sink) {
 std::string_view StartChangeName(const StartChange& change, char (&room)[kStartNameRoom]) {
   NameWriter name(room);
   name << kPlayerColors[change.player - 1] << " " << change.item;
+  return name.Text();
+}
+
+std::string_view ReachChangeName(const ReachChange& change, char (&room)[kStartNameRoom]) {
+  NameWriter name(room);
+  name << kPlayerColors[change.player - 1] << " " << kReachItemNames[static_cast<int>(change.item)];
   return name.Text();
 }

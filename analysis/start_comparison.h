@@ -16,3 +16,6 @@ inline constexpr std::size_t kStartNameRoom = 64;
 
 // "<Color> <item>", e.g. "Violet catapult"; written to `room`.
 std::string_view StartChangeName(const StartChange& change, char (&room)[kStartNameRoom]);
+
+// "<Color> <item>" of a reach change, e.g. "Red home mine gold"; written to `room`.
+std::string_view ReachChangeName(const ReachChange& change, char (&room)[kStartNameRoom]);

@@ -25,6 +25,7 @@ class BufferedView : public MapView {
   void AddDifference(const Difference& difference) override { walk_.AddDifference(difference); }
   void AddChange(const FieldChange& change) override { walk_.AddChange(change); }
   void AddStartChange(const StartChange& change) override { walk_.AddStartChange(change); }
+  void AddReachChange(const ReachChange& change) override { walk_.AddReachChange(change); }
 
  protected:
   virtual void Clear() = 0;
@@ -136,6 +137,7 @@ class JsonView final : public MapView, private ReportView {
     changes_ = Json::array();
     players_ = Json::array();
     unequal_ = Json::array();
+    reach_ = nullptr;
   }
 
   // The seven statistics' groups make the sections; the changes and the starts are listed whole.
@@ -173,6 +175,40 @@ class JsonView final : public MapView, private ReportView {
     unequal_.push_back(std::move(entry));
   }
 
+  void AddReach(const MapReach* reach) override {
+    if (reach == nullptr) return;
+    reach_ = {{"starts", Json::array()}, {"unequal", Json::array()}};
+    for (const StartReach& start :
+         std::span(reach->starts, static_cast<std::size_t>(reach->count))) {
+      const auto item = [&](ReachItem which) { return start.values[static_cast<int>(which)]; };
+      Json homeMine = nullptr;
+      if (start.homeMine) {
+        homeMine = {{"x", start.mineX},
+                    {"y", start.mineY},
+                    {"gold", item(ReachItem::HomeMineGold)},
+                    {"distance", item(ReachItem::HomeMineDistance)}};
+      }
+      reach_["starts"].push_back({{"player", start.player},
+                                  {"color", kPlayerColors[start.player - 1]},
+                                  {"x", start.x},
+                                  {"y", start.y},
+                                  {"homeMine", homeMine},
+                                  {"goldWithin12", item(ReachItem::GoldWithin12)},
+                                  {"rescuableWithin20", item(ReachItem::RescuableWithin20)}});
+    }
+  }
+
+  void AddReachChange(const ReachChange& change) override {
+    const auto value = [](std::uint64_t number) {
+      return number == kNoDistance ? Json(nullptr) : Json(number);
+    };
+    reach_["unequal"].push_back({{"player", change.player},
+                                 {"color", kPlayerColors[change.player - 1]},
+                                 {"item", kReachItemNames[static_cast<int>(change.item)]},
+                                 {"usual", value(change.usual)},
+                                 {"value", value(change.value)}});
+  }
+
   void EndMap(const Analysis& analysis) override {
     if (analysis.outcome == ReadOutcome::OpenFailed) return;
     Json map = {{"file", file_},
@@ -182,6 +218,7 @@ class JsonView final : public MapView, private ReportView {
     if (allFields_) {
       map["changes"] = changes_;
       map["starts"] = {{"players", players_}, {"unequal", unequal_}};
+      map["reach"] = reach_;
     }
     // File names need not be UTF-8; what is not shows as U+FFFD.
     out_.Write(mapsShown_++ == 0 ? "[\n" : ",\n");
@@ -210,6 +247,7 @@ class JsonView final : public MapView, private ReportView {
   Json changes_;
   Json players_;
   Json unequal_;
+  Json reach_;  // null for a map without land
   int mapsShown_ = 0;
   ReportWalk walk_{*this};
 };

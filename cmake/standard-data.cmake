@@ -3,7 +3,7 @@
 # its section), standard-units.tsv and standard-upgrades.tsv (one row per unit type or upgrade,
 # one column per field); every field of the layout that has a column in the section's table is
 # written out, its values as a map stores them. start-allowances.tsv gives the meaning of the
-# allowance bits. TABLES, when given, is checked against standard-units.tsv first (see below).
+# allowance bits, terrain-colors.tsv the colours of the map's picture. TABLES, when given, is checked against standard-units.tsv first (see below).
 cmake_minimum_required(VERSION 3.25)
 
 # The rows of a tab-separated file as a list, each row with its tabs. The one semicolon of the
@@ -191,6 +191,32 @@ foreach(position RANGE 3)
   list(JOIN human ", " human)
   list(JOIN orc ", " orc)
   string(APPEND definitions "    {\"${array}\", ${offset}, {${human}}, {${orc}}},\n")
+endforeach()
+string(APPEND definitions "};\n")
+
+# terrain-colors.tsv: the colour of each terrain class (rows 1 to 12) in each tileset (columns
+# forest, winter, wasteland, swamp); class 0 stands for a tile of no class.
+read_rows("${DATA}/terrain-colors.tsv" rows)
+list(POP_FRONT rows header)
+if(NOT header STREQUAL "class\tname\tforest\twinter\twasteland\tswamp")
+  message(FATAL_ERROR "terrain-colors.tsv: not the columns class, name and the four tilesets")
+endif()
+string(APPEND definitions "\nconst std::uint32_t kTerrainColors[4][13] = {\n")
+foreach(tileset RANGE 2 5)
+  set(colors 0xff00ff)
+  foreach(class RANGE 1 12)
+    math(EXPR index "${class} - 1")
+    list(GET rows ${index} row)
+    cells("${row}" cells)
+    list(GET cells 0 number)
+    list(GET cells ${tileset} color)
+    if(NOT number EQUAL class OR NOT color MATCHES "^[0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f]$")
+      message(FATAL_ERROR "terrain-colors.tsv: row ${class} is not class ${class} with six hex digits")
+    endif()
+    list(APPEND colors 0x${color})
+  endforeach()
+  list(JOIN colors ", " colors)
+  string(APPEND definitions "    {${colors}},\n")
 endforeach()
 string(APPEND definitions "};\n")
 

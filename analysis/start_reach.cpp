@@ -1,0 +1,248 @@
+#include "start_reach.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// What entering a tile costs a walking unit; 0: it cannot.
+constexpr std::uint8_t kNoEntry = 0;
+constexpr std::uint8_t kOpenCost = 1;
+constexpr std::uint8_t kForestCost = 5;  // to cut through
+constexpr std::uint8_t kWallCost = 9;    // to break through
+constexpr std::uint8_t kRocksCost = 17;  // to blast through
+constexpr std::uint8_t kMostCost = kRocksCost;
+
+// Movement words that let no land unit in: shore, water, and a land unit, a sea unit or a
+// building standing there; and the word of a tile that is blocked until it is cleared.
+constexpr std::uint16_t kNoLandUnit = 0x02 | 0x40 | 0x100 | 0x400 | 0x800;
+constexpr std::uint16_t kBlocked = 0x80;
+
+constexpr std::uint64_t kGoldPerData = 2500;
+constexpr std::uint64_t kNearGold = 12;
+constexpr std::uint64_t kNearRescuable = 20;
+
+constexpr std::uint32_t kUnreached = UINT32_MAX;
+
+// What clearing a blocked tile costs by what it shows: forest, a wall, rocks; nothing else clears.
+std::uint8_t ClearingCost(std::uint16_t tile) {
+  const unsigned pair = tile >> 8;
+  const unsigned middle = tile >> 4 & 0xf;
+  if (pair == 0) {
+    if (middle == 7) return kForestCost;
+    if (middle == 8) return kRocksCost;
+    return middle >= 9 && middle <= 12 ? kWallCost : kNoEntry;
+  }
+  if (middle > 13) return kNoEntry;
+  if (pair == 7) return kForestCost;
+  if (pair == 4) return kRocksCost;
+  return pair == 8 || pair == 9 ? kWallCost : kNoEntry;
+}
+
+// The tiles a unit covers, clipped to the map.
+struct Area {
+  int left;
+  int top;
+  int right;  // past the last
+  int bottom;
+
+  bool Holds(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+};
+
+Area AreaOf(const MapLand& land, const MapUnit& unit) {
+  const Footprint footprint = FootprintOf(unit.type);
+  return {unit.x, unit.y, std::min(land.width, unit.x + footprint.width),
+          std::min(land.height, unit.y + footprint.height)};
+}
+
+bool Empty(const Area& area) { return area.left >= area.right || area.top >= area.bottom; }
+
+// The least distance from the starts, tile by tile, by Dijkstra's walk: the costs are small, so
+// the tiles wait in a ring of buckets, one for each distance still ahead.
+class Walk {
+ public:
+  explicit Walk(const MapLand& land)
+      : land_(land), costs_(land.tiles.size()), distances_(land.tiles.size()) {
+    for (std::size_t i = 0; i < costs_.size(); ++i) {
+      const std::uint16_t movement = land.movement[i];
+      costs_[i] = (movement & kNoLandUnit) != 0 ? kNoEntry
+                  : (movement & kBlocked) != 0  ? ClearingCost(land.tiles[i])
+                                                : kOpenCost;
+    }
+    for (const MapUnit& unit : land.units) {
+      if (!IsBuilding(unit.type)) continue;
+      const Area area = AreaOf(land, unit);
+      for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) costs_[Index(x, y)] = kNoEntry;
+      }
+    }
+  }
+
+  // Walks from the start location's tile, and from every tile of a building that stands on it.
+  void From(int startX, int startY) {
+    std::fill(distances_.begin(), distances_.end(), kUnreached);
+    Begin(startX, startY);
+    for (const MapUnit& unit : land_.units) {
+      if (!IsBuilding(unit.type)) continue;
+      const Area area = AreaOf(land_, unit);
+      if (!area.Holds(startX, startY)) continue;
+      for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) Begin(x, y);
+      }
+    }
+    std::size_t waiting = buckets_[0].size();
+    for (std::uint32_t distance = 0; waiting > 0; ++distance) {
+      std::vector<int>& bucket = buckets_[distance % buckets_.size()];
+      // The bucket may grow while it is walked only by a cost of the ring's size, which none has.
+      for (std::size_t i = 0; i < bucket.size(); ++i) {
+        const int tile = bucket[i];
+        if (distances_[static_cast<std::size_t>(tile)] == distance) Spread(tile, distance, waiting);
+      }
+      waiting -= bucket.size();
+      bucket.clear();
+    }
+  }
+
+  std::uint32_t DistanceAt(int x, int y) const { return distances_[Index(x, y)]; }
+
+  // The least distance of the tiles around an area (outside it, on the map), plus one step.
+  std::uint32_t DistanceBeside(const Area& area) const {
+    if (Empty(area)) return kUnreached;
+    std::uint32_t least = kUnreached;
+    for (int y = std::max(0, area.top - 1); y < std::min(land_.height, area.bottom + 1); ++y) {
+      for (int x = std::max(0, area.left - 1); x < std::min(land_.width, area.right + 1); ++x) {
+        if (!area.Holds(x, y)) least = std::min(least, DistanceAt(x, y));
+      }
+    }
+    return least == kUnreached ? kUnreached : least + 1;
+  }
+
+ private:
+  std::size_t Index(int x, int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(land_.width) +
+           static_cast<std::size_t>(x);
+  }
+
+  void Begin(int x, int y) {
+    const std::size_t tile = Index(x, y);
+    if (distances_[tile] == 0) return;
+    distances_[tile] = 0;
+    buckets_[0].push_back(static_cast<int>(tile));
+  }
+
+  void Spread(int tile, std::uint32_t distance, std::size_t& waiting) {
+    const int x = tile % land_.width;
+    const int y = tile / land_.width;
+    for (int ny = std::max(0, y - 1); ny <= std::min(land_.height - 1, y + 1); ++ny) {
+      for (int nx = std::max(0, x - 1); nx <= std::min(land_.width - 1, x + 1); ++nx) {
+        const std::size_t next = Index(nx, ny);
+        const std::uint8_t cost = costs_[next];
+        if (cost == kNoEntry || distances_[next] <= distance + cost) continue;
+        distances_[next] = distance + cost;
+        buckets_[(distance + cost) % buckets_.size()].push_back(static_cast<int>(next));
+        ++waiting;
+      }
+    }
+  }
+
+  const MapLand& land_;
+  std::vector<std::uint8_t> costs_;
+  std::vector<std::uint32_t> distances_;
+  std::array<std::vector<int>, kMostCost + 1> buckets_;
+};
+
+bool Rescuable(const MapLand& land, const MapUnit& unit) {
+  if (unit.type == kHumanStart || unit.type == kOrcStart || unit.owner >= kOwnerSlots) return false;
+  const std::uint8_t owner = land.owners[unit.owner];
+  return owner == kRescuePassive || owner == kRescueActive;
+}
+
+StartReach Measure(const MapLand& land, const Walk& walk, int player, const MapUnit& start) {
+  StartReach reach{player, start.x, start.y, false, 0, 0, {0, kNoDistance, 0, 0}};
+  std::uint64_t& gold = reach.values[static_cast<int>(ReachItem::HomeMineGold)];
+  std::uint64_t& distance = reach.values[static_cast<int>(ReachItem::HomeMineDistance)];
+  for (const MapUnit& unit : land.units) {
+    const bool mine = unit.type == kGoldMine;
+    if (!mine && !Rescuable(land, unit)) continue;
+    const std::uint32_t reached = mine || IsBuilding(unit.type)
+                                      ? walk.DistanceBeside(AreaOf(land, unit))
+                                      : walk.DistanceAt(unit.x, unit.y);
+    if (reached == kUnreached) continue;
+    if (Rescuable(land, unit) && reached <= kNearRescuable)
+      ++reach.values[static_cast<int>(ReachItem::RescuableWithin20)];
+    if (!mine) continue;
+    const std::uint64_t held = unit.data * kGoldPerData;
+    if (reached <= kNearGold) reach.values[static_cast<int>(ReachItem::GoldWithin12)] += held;
+    if (reached < distance || (reached == distance && held > gold)) {
+      reach.homeMine = true;
+      reach.mineX = unit.x;
+      reach.mineY = unit.y;
+      gold = held;
+      distance = reached;
+    }
+  }
+  return reach;
+}
+
+// Whether a slot's value differs enough from the usual to be shown.
+bool Differs(ReachItem item, std::uint64_t usual, std::uint64_t value) {
+  switch (item) {
+    case ReachItem::HomeMineGold:
+    case ReachItem::GoldWithin12:
+      return (value > usual ? value - usual : usual - value) * 4 > usual;
+    case ReachItem::HomeMineDistance: {
+      if (usual == kNoDistance || value == kNoDistance) return usual != value;
+      const std::uint64_t nearer = std::min(usual, value);
+      const std::uint64_t farther = std::max(usual, value);
+      return farther >= nearer + 5 && farther >= 2 * nearer;
+    }
+    case ReachItem::RescuableWithin20:
+      return value != usual;
+  }
+  return false;
+}
+
+}  // namespace
+
+void MeasureReach(const MapLand& land, MapReach& reach) {
+  reach.count = 0;
+  const MapUnit* starts[kPlayerSlots] = {};
+  for (const MapUnit& unit : land.units) {
+    if ((unit.type == kHumanStart || unit.type == kOrcStart) && unit.owner < kPlayerSlots)
+      starts[unit.owner] = &unit;
+  }
+  Walk walk(land);
+  for (int slot = 0; slot < kPlayerSlots; ++slot) {
+    if (land.owners[static_cast<std::size_t>(slot)] != kPersonOwner || starts[slot] == nullptr)
+      continue;
+    walk.From(starts[slot]->x, starts[slot]->y);
+    reach.starts[reach.count++] = Measure(land, walk, slot + 1, *starts[slot]);
+  }
+}
+
+bool CompareReach(PudFile& file, ReachSink& sink) {
+  MapLand land;
+  if (!ReadMapLand(file, land)) {
+    sink.AddReach(nullptr);
+    return false;
+  }
+  MapReach reach;
+  MeasureReach(land, reach);
+  sink.AddReach(&reach);
+  if (reach.count < 2) return false;
+  bool differs = false;
+  for (int item = 0; item < kReachItems; ++item) {
+    std::uint64_t values[kPlayerSlots];
+    for (int i = 0; i < reach.count; ++i) values[i] = reach.starts[i].values[item];
+    std::nth_element(values, values + (reach.count - 1) / 2, values + reach.count);
+    const std::uint64_t usual = values[(reach.count - 1) / 2];
+    for (int i = 0; i < reach.count; ++i) {
+      const std::uint64_t value = reach.starts[i].values[item];
+      if (!Differs(static_cast<ReachItem>(item), usual, value)) continue;
+      sink.AddReachChange(
+          {reach.starts[i].player, static_cast<ReachItem>(item), usual, value, !differs});
+      differs = true;
+    }
+  }
+  return differs;
+}
