@@ -1,4 +1,6 @@
 #include "open_map_file.h"
 
 // File names are bytes here, whatever their encoding.
-std::FILE* OpenMapFile(const char* name, bool) { return std::fopen(name, "rb"); }
+std::FILE* OpenNamedFile(const char* name, bool, const char* mode) {
+  return std::fopen(name, mode);
+}

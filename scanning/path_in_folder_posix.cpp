@@ -5,3 +5,5 @@ std::string PathInFolder(const std::string& folder, const std::string& name, boo
   if (folder.empty()) return name;
   return folder.back() == '/' ? folder + name : folder + '/' + name;
 }
+
+std::string NameInPath(const std::string& path) { return path.substr(path.rfind('/') + 1); }

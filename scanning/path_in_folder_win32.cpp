@@ -25,3 +25,8 @@ std::string PathInFolder(const std::string& folder, const std::string& name, boo
   const char last = start.back();
   return last == '\\' || last == '/' || last == ':' ? start + name : start + '\\' + name;
 }
+
+// A drive's letter ends a folder too: "Z:War.pud".
+std::string NameInPath(const std::string& path) {
+  return path.substr(path.find_last_of("\\/:") + 1);
+}

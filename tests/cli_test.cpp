@@ -3,7 +3,14 @@
 
 #include <nlohmann/json.hpp>
 
+// A PNG decoder of its own reads the pictures back.
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_PNG
+#include <stb_image.h>
+
 #include "cli.h"
+#include "map_picture.h"
 #include "sample_pud.h"
 #include "start_dir.h"
 #include "test_support.h"
@@ -118,6 +125,38 @@ TEST_F(CliTest, AllowancesAreYesOrNo) {
   EXPECT_EQ(nlohmann::json::parse(RunWith({"--all", "--json", map}).out)[0]["starts"]["unequal"],
             nlohmann::json::parse(R"([{"player": 2, "color": "Blue", "item": "footman allowed",
                                        "usual": true, "value": false}])"));
+}
+
+// --picture: a PNG of each map that has land, pixel for pixel what DrawPicture draws, a name met
+// again with " (2)"; a map without land, or one not read, writes none. A folder that cannot take
+// a picture is an error, after the whole report.
+TEST_F(CliTest, PicturesArePngFiles) {
+  const std::string war = std::string(SW_MAPS_DIR) + "/War.pud";
+  PudFile file(war.c_str());
+  MapLand land;
+  ASSERT_TRUE(ReadMapLand(file, land));
+  Picture drawn;
+  DrawPicture(land, drawn);
+  const ScratchDir pictures;
+  const std::string folder = pictures.path().string();
+  const CliRun run = RunWith({"--picture", folder, war, rigged_, missing_, war});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, rigged_ + ": no picture: the map does not give its size, tiles and movement\n" +
+                         "File input error: " + missing_ + "\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+  for (const char* name : {"War.png", "War (2).png"}) {
+    int width = 0, height = 0, channels = 0;
+    stbi_uc* rgb = stbi_load((folder + "/" + name).c_str(), &width, &height, &channels, 3);
+    ASSERT_NE(rgb, nullptr) << name;
+    EXPECT_EQ(width, drawn.width);
+    EXPECT_EQ(std::vector<std::uint8_t>(rgb, rgb + 3 * width * height), drawn.rgb) << name;
+    stbi_image_free(rgb);
+  }
+  const CliRun unwritable = RunWith({"--picture", folder + "/none", war});
+  EXPECT_EQ(unwritable.status, 2);
+  EXPECT_EQ(unwritable.out, RunWith({war}).out);
+  EXPECT_EQ(unwritable.err, "Error - the picture could not be written: " + folder +
+                                "/none/War.png: No such file or directory\n");
 }
 
 // The columns of the table stay apart whatever a value's width: a unit's flags of ten digits.
