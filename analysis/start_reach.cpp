@@ -57,17 +57,32 @@ Area AreaOf(const MapLand& land, const MapUnit& unit) {
 
 bool Empty(const Area& area) { return area.left >= area.right || area.top >= area.bottom; }
 
+bool Rescuable(const MapLand& land, const MapUnit& unit) {
+  if (unit.type == kHumanStart || unit.type == kOrcStart || unit.owner >= kOwnerSlots) return false;
+  const std::uint8_t owner = land.owners[unit.owner];
+  return owner == kRescuePassive || owner == kRescueActive;
+}
+
 // The least distance from the starts, tile by tile, by Dijkstra's walk: the costs are small, so
-// the tiles wait in a ring of buckets, one for each distance still ahead.
+// the tiles wait in a ring of buckets, one for each distance still ahead. The map is held with a
+// border of tiles that cannot be entered, so that every tile has eight neighbours.
 class Walk {
  public:
   explicit Walk(const MapLand& land)
-      : land_(land), costs_(land.tiles.size()), distances_(land.tiles.size()) {
-    for (std::size_t i = 0; i < costs_.size(); ++i) {
-      const std::uint16_t movement = land.movement[i];
-      costs_[i] = (movement & kNoLandUnit) != 0 ? kNoEntry
-                  : (movement & kBlocked) != 0  ? ClearingCost(land.tiles[i])
-                                                : kOpenCost;
+      : land_(land),
+        stride_(land.width + 2),
+        neighbours_{-stride_ - 1, -stride_, -stride_ + 1, -1, 1, stride_ - 1, stride_, stride_ + 1},
+        costs_(Padded(land), kNoEntry),
+        besideMine_(Padded(land)),
+        distances_(Padded(land)) {
+    for (int y = 0; y < land.height; ++y) {
+      for (int x = 0; x < land.width; ++x) {
+        const auto i = static_cast<std::size_t>(y * land.width + x);
+        const std::uint16_t movement = land.movement[i];
+        costs_[Index(x, y)] = (movement & kNoLandUnit) != 0 ? kNoEntry
+                              : (movement & kBlocked) != 0  ? ClearingCost(land.tiles[i])
+                                                            : kOpenCost;
+      }
     }
     for (const MapUnit& unit : land.units) {
       if (!IsBuilding(unit.type)) continue;
@@ -76,6 +91,20 @@ class Walk {
         for (int x = area.left; x < area.right; ++x) costs_[Index(x, y)] = kNoEntry;
       }
     }
+    bool minesReachable = false;  // a tile beside a mine can be entered
+    bool rescuables = false;
+    for (const MapUnit& unit : land.units) {
+      rescuables = rescuables || Rescuable(land, unit);
+      if (unit.type != kGoldMine) continue;
+      ForEachBeside(AreaOf(land, unit), [&](std::size_t tile) {
+        besideMine_[tile] = true;
+        minesReachable = minesReachable || costs_[tile] != kNoEntry;
+      });
+    }
+    // What is measured lies within kNearRescuable of a start, or within kNearGold, or beside the
+    // nearest mine; where no tile beside a mine can be entered, only a start can lie beside one.
+    farthest_ = rescuables ? kNearRescuable : minesReachable ? kNearGold : 0;
+    noMineBeyond_ = minesReachable ? kUnreached : 0;
   }
 
   // Walks from the start location's tile, and from every tile of a building that stands on it.
@@ -90,72 +119,79 @@ class Walk {
         for (int x = area.left; x < area.right; ++x) Begin(x, y);
       }
     }
+    // The walk ends once every tile that can matter has its distance. Tiles beyond keep a
+    // distance that may be too long, but is longer than any that matters.
+    std::uint32_t nearestMine = noMineBeyond_;
     std::size_t waiting = buckets_[0].size();
     for (std::uint32_t distance = 0; waiting > 0; ++distance) {
-      std::vector<int>& bucket = buckets_[distance % buckets_.size()];
+      std::vector<std::size_t>& bucket = buckets_[distance % buckets_.size()];
+      if (distance > farthest_ && distance > nearestMine) break;
       // The bucket may grow while it is walked only by a cost of the ring's size, which none has.
       for (std::size_t i = 0; i < bucket.size(); ++i) {
-        const int tile = bucket[i];
-        if (distances_[static_cast<std::size_t>(tile)] == distance) Spread(tile, distance, waiting);
+        const std::size_t tile = bucket[i];
+        if (distances_[tile] != distance) continue;
+        if (besideMine_[tile]) nearestMine = std::min(nearestMine, distance);
+        for (const int neighbour : neighbours_) {
+          const std::size_t next = tile + static_cast<std::size_t>(neighbour);
+          const std::uint32_t reached = distance + costs_[next];
+          if (costs_[next] == kNoEntry || distances_[next] <= reached) continue;
+          distances_[next] = reached;
+          buckets_[reached % buckets_.size()].push_back(next);
+          ++waiting;
+        }
       }
       waiting -= bucket.size();
       bucket.clear();
     }
+    for (std::vector<std::size_t>& bucket : buckets_) bucket.clear();
   }
 
   std::uint32_t DistanceAt(int x, int y) const { return distances_[Index(x, y)]; }
 
   // The least distance of the tiles around an area (outside it, on the map), plus one step.
   std::uint32_t DistanceBeside(const Area& area) const {
-    if (Empty(area)) return kUnreached;
     std::uint32_t least = kUnreached;
-    for (int y = std::max(0, area.top - 1); y < std::min(land_.height, area.bottom + 1); ++y) {
-      for (int x = std::max(0, area.left - 1); x < std::min(land_.width, area.right + 1); ++x) {
-        if (!area.Holds(x, y)) least = std::min(least, DistanceAt(x, y));
-      }
-    }
+    ForEachBeside(area, [&](std::size_t tile) { least = std::min(least, distances_[tile]); });
     return least == kUnreached ? kUnreached : least + 1;
   }
 
  private:
+  static std::size_t Padded(const MapLand& land) {
+    return static_cast<std::size_t>((land.width + 2) * (land.height + 2));
+  }
+
   std::size_t Index(int x, int y) const {
-    return static_cast<std::size_t>(y) * static_cast<std::size_t>(land_.width) +
-           static_cast<std::size_t>(x);
+    return static_cast<std::size_t>((y + 1) * stride_ + x + 1);
+  }
+
+  // Calls `visit` with each tile around an area that covers any: outside it, on the map.
+  template <typename Visit>
+  void ForEachBeside(const Area& area, Visit visit) const {
+    if (Empty(area)) return;
+    for (int y = std::max(0, area.top - 1); y < std::min(land_.height, area.bottom + 1); ++y) {
+      for (int x = std::max(0, area.left - 1); x < std::min(land_.width, area.right + 1); ++x) {
+        if (!area.Holds(x, y)) visit(Index(x, y));
+      }
+    }
   }
 
   void Begin(int x, int y) {
     const std::size_t tile = Index(x, y);
     if (distances_[tile] == 0) return;
     distances_[tile] = 0;
-    buckets_[0].push_back(static_cast<int>(tile));
-  }
-
-  void Spread(int tile, std::uint32_t distance, std::size_t& waiting) {
-    const int x = tile % land_.width;
-    const int y = tile / land_.width;
-    for (int ny = std::max(0, y - 1); ny <= std::min(land_.height - 1, y + 1); ++ny) {
-      for (int nx = std::max(0, x - 1); nx <= std::min(land_.width - 1, x + 1); ++nx) {
-        const std::size_t next = Index(nx, ny);
-        const std::uint8_t cost = costs_[next];
-        if (cost == kNoEntry || distances_[next] <= distance + cost) continue;
-        distances_[next] = distance + cost;
-        buckets_[(distance + cost) % buckets_.size()].push_back(static_cast<int>(next));
-        ++waiting;
-      }
-    }
+    buckets_[0].push_back(tile);
   }
 
   const MapLand& land_;
+  const int stride_;
+  const int neighbours_[8];  // the offsets of a tile's neighbours
   std::vector<std::uint8_t> costs_;
+  std::vector<bool> besideMine_;
+  std::uint32_t farthest_;      // the walk goes at least this far
+  std::uint32_t noMineBeyond_;  // and on to the nearest tile beside a mine, nearer than this
   std::vector<std::uint32_t> distances_;
-  std::array<std::vector<int>, kMostCost + 1> buckets_;
+  std::array<std::vector<std::size_t>, kMostCost + 1> buckets_;
 };
-
-bool Rescuable(const MapLand& land, const MapUnit& unit) {
-  if (unit.type == kHumanStart || unit.type == kOrcStart || unit.owner >= kOwnerSlots) return false;
-  const std::uint8_t owner = land.owners[unit.owner];
-  return owner == kRescuePassive || owner == kRescueActive;
-}
 
 StartReach Measure(const MapLand& land, const Walk& walk, int player, const MapUnit& start) {
   StartReach reach{player, start.x, start.y, false, 0, 0, {0, kNoDistance, 0, 0}};

@@ -1,8 +1,10 @@
-// Throughput of the analysis, and of the checker over many maps against the bare reading floor.
+// Throughput of the analysis, and of the checker over many maps against the bare reading floor;
+// the time of the reach comparison and of the picture of a map.
 //
-//   bench MAP CHECKER FLOOR
+//   bench MAP CHECKER FLOOR LAND-MAP
 //
-// MAP is one real map; CHECKER is statwarden-cli; FLOOR the program that only reads the bytes.
+// MAP is one real map; CHECKER is statwarden-cli; FLOOR the program that only reads the bytes;
+// LAND-MAP a real map of 128 x 128 tiles with eight person slots.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -12,10 +14,14 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "map_picture.h"
 #include "report_lines.h"
+#include "start_reach.h"
 
 extern char** environ;
 
@@ -27,6 +33,12 @@ class NullSink : public ReportSink {
  public:
   void AddLine(std::string_view line) override { bytes += line.size(); }
   std::size_t bytes = 0;
+};
+
+class NullReachSink : public ReachSink {
+ public:
+  void AddReachChange(const ReachChange&) override { ++changes; }
+  int changes = 0;
 };
 
 double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
@@ -55,11 +67,43 @@ double BestOf(int runs, const std::vector<std::string>& arguments) {
   return best;
 }
 
+// The median time of `runs` runs of `task`, in milliseconds.
+template <typename Task>
+double MedianMilliseconds(int runs, Task task) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    const Clock::time_point start = Clock::now();
+    task();
+    times.push_back(Seconds(Clock::now() - start) * 1000);
+  }
+  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+  return times[static_cast<std::size_t>(runs / 2)];
+}
+
+// The reach comparison, and the picture, of a map read from memory as the page reads it.
+void TimeLand(const std::string& map) {
+  std::ifstream in(map, std::ios::binary);
+  const std::vector<unsigned char> bytes(std::istreambuf_iterator<char>(in), {});
+  NullReachSink sink;
+  const double reach = MedianMilliseconds(200, [&] {
+    PudFile file(bytes.data(), bytes.size());
+    CompareReach(file, sink);
+  });
+  const double picture = MedianMilliseconds(200, [&] {
+    PudFile file(bytes.data(), bytes.size());
+    MapLand land;
+    Picture drawn;
+    if (ReadMapLand(file, land)) DrawPicture(land, drawn);
+  });
+  std::printf("%s: reach comparison %.2f ms, picture %.2f ms (median; target: each at most 3)\n",
+              std::filesystem::path(map).filename().c_str(), reach, picture);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fputs("usage: bench MAP CHECKER FLOOR\n", stderr);
+  if (argc != 5) {
+    std::fputs("usage: bench MAP CHECKER FLOOR LAND-MAP\n", stderr);
     return 2;
   }
   const std::string map = argv[1];
@@ -72,6 +116,7 @@ int main(int argc, char** argv) {
   }
   std::printf("analysis of %s: %.0f per second\n", std::filesystem::path(map).filename().c_str(),
               static_cast<double>(analyses) / Seconds(Clock::now() - start));
+  TimeLand(argv[4]);
 
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("sw-bench-" + std::to_string(getpid()));

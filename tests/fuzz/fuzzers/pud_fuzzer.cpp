@@ -2,16 +2,21 @@
 // the start comparison: the map is read; the game's own data has no report of the seven
 // statistics; discrepancies exactly when a line was written or more sections than are read; no
 // line longer than a report line can be, and no spacer line at the end; the thorough report
-// begins with the seven statistics' one.
+// begins with the seven statistics' one. The picture has two by two pixels a tile; each start
+// that reaches no mine has no gold from one, and a home mine within 12 is counted in the gold
+// within 12.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "map_picture.h"
 #include "report_lines.h"
+#include "start_reach.h"
 
 namespace {
 
@@ -49,5 +54,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (every.lines.size() < seven.lines.size() ||
       !std::equal(seven.lines.begin(), seven.lines.end(), every.lines.begin()))
     Fail("the thorough report does not begin with the seven statistics' one");
+
+  MapLand land;
+  if (!ReadMapLand(file, land)) return 0;
+  Picture picture;
+  DrawPicture(land, picture);
+  if (picture.rgb.size() != static_cast<std::size_t>(land.width * land.height) * 12)
+    Fail("a picture not of two by two pixels a tile");
+  MapReach reach;
+  MeasureReach(land, reach);
+  for (const StartReach& start : std::span(reach.starts, static_cast<std::size_t>(reach.count))) {
+    const auto item = [&](ReachItem which) { return start.values[static_cast<int>(which)]; };
+    const std::uint64_t distance = item(ReachItem::HomeMineDistance);
+    if (start.homeMine == (distance == kNoDistance) ||
+        (!start.homeMine && item(ReachItem::HomeMineGold) != 0))
+      Fail("a home mine and its distance disagree");
+    if (distance <= 12 && item(ReachItem::GoldWithin12) < item(ReachItem::HomeMineGold))
+      Fail("a home mine within 12 missing from the gold within 12");
+  }
   return 0;
 }
