@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::uint32_t kGoldMineColor = 0xffff00;
-constexpr std::uint32_t kOilPatchColor = 0x000000;
 constexpr std::uint32_t kNeutralColor = 0xa2a2a6;
 
 void Paint(std::uint8_t* pixel, std::uint32_t color) {

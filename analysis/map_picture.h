@@ -11,6 +11,9 @@
 // The colour (0xRRGGBB) that marks the units of slots 0 to 7; others' are neutral grey.
 inline constexpr std::uint32_t kOwnerColors[kPlayerSlots] = {
     0xc00000, 0x0000c0, 0x00ff00, 0x8000c0, 0xff8000, 0x000000, 0xffffff, 0xffd000};
+// Gold mines and oil patches, whoever owns them.
+inline constexpr std::uint32_t kGoldMineColor = 0xffff00;
+inline constexpr std::uint32_t kOilPatchColor = 0x000000;
 
 inline constexpr int kPixelsPerTile = 2;
 

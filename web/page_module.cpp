@@ -1,14 +1,17 @@
 // The browser page's way into the analysis, as a WebAssembly module. The page copies a map's
 // bytes into the room that map_room gives, then asks for one of two views of that map: check, the
-// checker's JSON object, or show, what the page lists; texts gives the texts it shows besides.
-// Each answer is JSON in UTF-8 that stays at the address returned, answer_size bytes long, until
-// the next call.
+// checker's JSON object, or show, what the page lists; texts gives the texts and colours it shows
+// besides. Each answer is JSON in UTF-8 that stays at the address returned, answer_size bytes
+// long, until the next call. picture draws the map.
 #include <cstddef>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "map_analysis.h"
+#include "map_land.h"
+#include "map_picture.h"
 #include "report_texts.h"
 #include "report_walk.h"
 #include "statwarden_version.h"
@@ -21,6 +24,7 @@ using Json = nlohmann::ordered_json;
 
 std::vector<unsigned char> map;
 std::string answer;
+Picture picture;
 
 // What the page lists: the report's groups, each with its title and its rows of three texts,
 // and the verdict.
@@ -75,10 +79,30 @@ __attribute__((export_name("show"))) const char* Show() {
   return answer.c_str();
 }
 
-// The texts the page shows as the window and the checker do: the report's columns, and what it
-// says of a file it cannot read.
+// The map's picture (see map_picture.h): the address of its RGB bytes, picture_width by
+// picture_height pixels, which stay there until the next picture; null for a map without land.
+__attribute__((export_name("picture"))) const std::uint8_t* Draw() {
+  PudFile file(map.data(), map.size());
+  MapLand land;
+  if (!ReadMapLand(file, land)) return nullptr;
+  DrawPicture(land, picture);
+  return picture.rgb.data();
+}
+
+__attribute__((export_name("picture_width"))) int PictureWidth() { return picture.width; }
+
+__attribute__((export_name("picture_height"))) int PictureHeight() { return picture.height; }
+
+// The texts the page shows as the window and the checker do: the report's columns, what it says
+// of a file it cannot read and the names of what a start reaches; and the picture's colours of
+// the slots 1 to 8 and of the mines and oil patches, which the page's marks must not hide.
 __attribute__((export_name("texts"))) const char* Texts() {
-  answer = Json{{"columns", kColumnNames}, {"fileInputError", kFileInputError}}.dump();
+  answer = Json{{"columns", kColumnNames},
+                {"fileInputError", kFileInputError},
+                {"reachItems", kReachItemNames},
+                {"playerColors", kOwnerColors},
+                {"resourceColors", {kGoldMineColor, kOilPatchColor}}}
+               .dump();
   return answer.c_str();
 }
 

@@ -80,7 +80,7 @@ test('statwarden.check gives what statwarden-cli --all --json gives, for every m
 // them without its spacer lines and tabs.
 const shownLines = (section) =>
   section.evaluate((element) => {
-    const lines = [...element.querySelectorAll('tbody tr')].map((tr) =>
+    const lines = [...element.querySelectorAll(':scope > table tbody tr')].map((tr) =>
       [...tr.children].map((cell) => cell.textContent).join('|'));
     return [element.querySelector('h2').textContent, ...lines,
       element.querySelector('.verdict').textContent];
