@@ -35,15 +35,15 @@ constexpr const char* kUsage =
     "                 (with --all, as it lists them while it checks every field)\n"
     "  --json         one JSON array with an object per map\n"
     "  --latest [DIR] check the newest *.pud of DIR (default: the current directory)\n"
-    "  --picture DIR  also draw each map's land and units as a PNG file in DIR, an\n"
-    "                 existing folder: MAP.png, or \"MAP (2).png\"... for a name\n"
-    "                 already written in the same run\n"
+    "  --picture DIR  also draw each map's land and units into DIR, an existing\n"
+    "                 folder, as a PNG file named as the map with .png for its\n"
+    "                 extension (\"NAME (2).png\"... for a name the run has written)\n"
     "  --help         show this text\n"
     "  --version      show the version\n"
     "\n"
     "Exit status: 0 when every map is clean, 1 when any map has discrepancies (with\n"
-    "--all: also when any field or start differs), 2 on any error, a report that\n"
-    "could not be written whole (a full disk) among them.\n";
+    "--all: also when any field, start or reach differs), 2 on any error, a report\n"
+    "or a picture that could not be written whole (a full disk) among them.\n";
 
 // What a map without land to draw says instead of its picture.
 constexpr const char* kNoPicture = "no picture: the map does not give its size, tiles and movement";

@@ -105,7 +105,8 @@ TEST_F(CliTest, Usage) {
                                           {{}, 2},
                                           {{"--frobnicate", standard_}, 2},
                                           {{"--raw", "--json", standard_}, 2},
-                                          {{"--latest", "a", "b"}, 2}}) {
+                                          {{"--latest", "a", "b"}, 2},
+                                          {{standard_, "--picture"}, 2}}) {
     const CliRun run = RunWith(arguments);
     EXPECT_EQ(run.status, status);
     EXPECT_EQ((status == 0 ? run.out : run.err).rfind("Usage: statwarden-cli", 0), 0u);
