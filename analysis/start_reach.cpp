@@ -177,7 +177,6 @@ class Walk {
 
   void Begin(int x, int y) {
     const std::size_t tile = Index(x, y);
-    if (distances_[tile] == 0) return;
     distances_[tile] = 0;
     buckets_[0].push_back(tile);
   }
@@ -256,15 +255,7 @@ void MeasureReach(const MapLand& land, MapReach& reach) {
   }
 }
 
-bool CompareReach(PudFile& file, ReachSink& sink) {
-  MapLand land;
-  if (!ReadMapLand(file, land)) {
-    sink.AddReach(nullptr);
-    return false;
-  }
-  MapReach reach;
-  MeasureReach(land, reach);
-  sink.AddReach(&reach);
+bool CompareReach(const MapReach& reach, ReachSink& sink) {
   if (reach.count < 2) return false;
   bool differs = false;
   for (int item = 0; item < kReachItems; ++item) {
@@ -281,4 +272,16 @@ bool CompareReach(PudFile& file, ReachSink& sink) {
     }
   }
   return differs;
+}
+
+bool CompareReach(PudFile& file, ReachSink& sink) {
+  MapLand land;
+  if (!ReadMapLand(file, land)) {
+    sink.AddReach(nullptr);
+    return false;
+  }
+  MapReach reach;
+  MeasureReach(land, reach);
+  sink.AddReach(&reach);
+  return CompareReach(reach, sink);
 }

@@ -10,6 +10,9 @@
 // Measures what each person slot's start reaches.
 void MeasureReach(const MapLand& land, MapReach& reach);
 
-// Hands the map's reach (none without land), then, among two or more starts, the changes; true
-// when any item differs.
+// Among two or more starts, hands each item of a start that differs from the usual, the median
+// of the starts (the lower middle one of an even number); true when any does.
+bool CompareReach(const MapReach& reach, ReachSink& sink);
+
+// Hands the map's reach (none without land), then compares it.
 bool CompareReach(PudFile& file, ReachSink& sink);

@@ -37,7 +37,7 @@ void Compress(std::array<std::uint32_t, 8>& state, const unsigned char* block) {
     const std::uint32_t majority = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
     v = {t1 + s0 + majority, v[0], v[1], v[2], v[3] + t1, v[4], v[5], v[6]};
   }
-  for (int i = 0; i < 8; ++i) state[i] += v[i];
+  for (std::size_t i = 0; i < 8; ++i) state[i] += v[i];
 }
 
 }  // namespace
