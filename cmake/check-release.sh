@@ -49,6 +49,11 @@ done
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$package" "$root"
+# The zip's licence and the package's copyright name the PNG writer the checkers carry.
+(cd "$root" && cmake -E tar xf "$dist/statwarden-$version.zip" "statwarden-$version/LICENSE")
+for file in "$root/statwarden-$version/LICENSE" "$root/usr/share/doc/statwarden-cli/copyright"; do
+  grep -q stb_image_write "$file" || fail "$file does not name stb_image_write"
+done
 cli="$root/usr/bin/statwarden-cli"
 file "$cli"
 file "$cli" | grep -q "statically linked" || fail "the checker is not linked statically"

@@ -20,8 +20,7 @@ set(files
   "${NATIVE_BUILD}/cli/statwarden-cli"
   "${NATIVE_BUILD}/cli/statwarden-cli.1"
   "${WEB_BUILD}/statwarden.html"
-  "${SOURCE}/resources/USER-GUIDE.txt"
-  "${SOURCE}/LICENSE")
+  "${SOURCE}/resources/USER-GUIDE.txt")
 foreach(file IN LISTS files)
   if(NOT EXISTS "${file}")
     message(FATAL_ERROR "missing: ${file}")
@@ -29,6 +28,10 @@ foreach(file IN LISTS files)
   file(COPY "${file}" DESTINATION "${stage}")
   print_size("${file}")
 endforeach()
+# The licence: the project's, then what the programs carry of others' code.
+file(READ "${SOURCE}/LICENSE" licence)
+file(READ "${SOURCE}/cmake/third-party.txt" others)
+file(WRITE "${stage}/LICENSE" "${licence}${others}")
 execute_process(
   COMMAND "${CMAKE_COMMAND}" -E tar cf "${name}.zip" --format=zip "${name}"
   WORKING_DIRECTORY "${dist}"
