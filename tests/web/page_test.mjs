@@ -4,8 +4,10 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { readdirSync, readFileSync, statSync } from 'node:fs';
+import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync }
+  from 'node:fs';
 import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
@@ -51,6 +53,48 @@ before(async () => {
 
 after(async () => {
   await browser?.close();
+  rmSync(scratch, { recursive: true });
+});
+
+// A map of 3 by 2 tiles, each of its own colour: a picture that is not square.
+const section = (tag, bytes) => {
+  const header = Buffer.alloc(8, tag);
+  header.writeUInt32LE(bytes.length, 4);
+  return [header, Buffer.from(bytes)];
+};
+const words = (...values) => new Uint8Array(new Uint16Array(values).buffer);
+const scratch = mkdtempSync(join(tmpdir(), 'page-'));
+const oblong = join(scratch, 'oblong.pud');
+writeFileSync(oblong, Buffer.concat([...section('TYPE', Buffer.from('WAR2 MAP\0\0')),
+  ...section('DIM ', words(3, 2)), ...section('MTXM', words(0x10, 0x30, 0x50, 0x60, 0x70, 0x80)),
+  ...section('SQM ', words(0, 0, 0, 0, 0, 0))]));
+
+test('statwarden.picture draws each map as statwarden-cli --picture does', async () => {
+  const chosen = [...maps, oblong, join(SW_SAMPLES, 'rigged.pud')];
+  const folder = mkdtempSync(join(scratch, 'pictures-'));
+  cli('--picture', folder, ...chosen);
+  for (const map of chosen) {
+    const png = join(folder, map.split('/').pop().replace(/\.pud$/, '.png'));
+    // Each picture's size and the SHA-256 of its RGB bytes: the page's, and the checker's PNG
+    // file's as the browser decodes it (null where the checker wrote none).
+    const [got, want] = await page.evaluate(async ([map, png]) => {
+      const bytes = (base64) => Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+      const sum = async ({ width, height, rgb }) => [width, height,
+        [...new Uint8Array(await crypto.subtle.digest('SHA-256', rgb))]
+          .map((b) => b.toString(16).padStart(2, '0')).join('')];
+      const picture = globalThis.statwarden.picture(bytes(map));
+      if (!png) return [picture, null];
+      const image = await createImageBitmap(new Blob([bytes(png)]),
+        { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
+      const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
+      context.drawImage(image, 0, 0);
+      const { width, height, data } = context.getImageData(0, 0, image.width, image.height);
+      return [picture && await sum(picture),
+        await sum({ width, height, rgb: data.filter((_, i) => i % 4 !== 3) })];
+    }, [readFileSync(map).toString('base64'),
+      existsSync(png) ? readFileSync(png).toString('base64') : null]);
+    assert.deepStrictEqual(got, want, map);
+  }
 });
 
 test('statwarden.check gives what statwarden-cli --all --json gives, for every map', async () => {
@@ -109,6 +153,70 @@ test('maps chosen with the file picker are listed as the window lists them', asy
   assert.deepStrictEqual((await shownLines(sections[3])).slice(1, 3),
     ['Player start change:-', 'Violet catapult|0|1']);
 });
+
+test('each map chosen shows its picture, each start marked, and what each start reaches',
+  async () => {
+    const chosen = [join(SW_MAPS_DIR, 'War.pud'), join(SW_MAPS_DIR, '(4)4-isl.pud'),
+      join(SW_SAMPLES, 'rigged.pud')];
+    await page.setInputFiles('#maps', chosen);
+    await page.waitForFunction(() => document.querySelector('#summary').textContent[0] === '3');
+    const sections = await page.$$('#results section');
+    assert.equal(await sections[2].evaluate((section) => section.lastChild.textContent),
+      'No picture: the map does not give its size, tiles and movement.');
+    for (const [i, map] of chosen.slice(0, 2).entries()) {
+      const faults = await sections[i].evaluate((section, base64) => {
+        const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+        const { width, height, rgb } = globalThis.statwarden.picture(bytes);
+        const { starts } = globalThis.statwarden.check(bytes).reach;
+        const canvas = section.querySelector('figure canvas');
+        const scale = canvas.width / width;
+        if (!Number.isInteger(scale) || canvas.height !== height * scale) return ['its size'];
+        const shown = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+        const colorAt = (x, y) => shown[4 * (y * canvas.width + x)] << 16 |
+          shown[4 * (y * canvas.width + x) + 1] << 8 | shown[4 * (y * canvas.width + x) + 2];
+        const drawn = (x, y) => rgb[3 * (y * width + x)] << 16 | rgb[3 * (y * width + x) + 1] << 8 |
+          rgb[3 * (y * width + x) + 2];
+        const faults = [];
+        // Mines (yellow) and oil patches (black) are never hidden.
+        let hidden = 0;
+        for (let y = 0; y < canvas.height; ++y) {
+          for (let x = 0; x < canvas.width; ++x) {
+            const color = drawn(Math.floor(x / scale), Math.floor(y / scale));
+            if ((color === 0xffff00 || color === 0) && colorAt(x, y) !== color) ++hidden;
+          }
+        }
+        if (hidden > 0) faults.push(`${hidden} pixels of mines or oil patches hidden`);
+        // Each start has a frame and, beyond it, a name in its slot's colour, which the table's
+        // row shows too.
+        const rows = [...section.querySelectorAll('figure tbody tr')];
+        for (const [j, start] of starts.entries()) {
+          const swatch = getComputedStyle(rows[j].firstChild).borderLeftColor.match(/\d+/g);
+          const color = swatch[0] << 16 | swatch[1] << 8 | swatch[2];
+          const tile = 2 * scale;
+          const [cx, cy] = [(start.x + 0.5) * tile, (start.y + 0.5) * tile];
+          let [frame, name] = [0, 0];
+          for (let y = 0; y < canvas.height; ++y) {
+            for (let x = 0; x < canvas.width; ++x) {
+              const away = Math.max(Math.abs(x + 0.5 - cx), Math.abs(y + 0.5 - cy));
+              if (colorAt(x, y) !== color || drawn(Math.floor(x / scale), Math.floor(y / scale))
+                === color || away > 1.5 * tile + 100) continue;
+              if (away <= 1.5 * tile + 8) ++frame;
+              else ++name;
+            }
+          }
+          if (frame === 0 || name === 0) faults.push(`${start.color}: ${frame}, ${name} pixels`);
+          const mine = start.homeMine;
+          const cells = [start.color, mine ? mine.gold : 'none', mine ? mine.distance : 'none',
+            start.goldWithin12, start.rescuableWithin20].map(String);
+          const row = [...rows[j].children].map((cell) => cell.textContent);
+          if (row.join('|') !== cells.join('|')) faults.push(`row ${row}`);
+        }
+        if (rows.length !== starts.length) faults.push(`${rows.length} rows`);
+        return faults;
+      }, readFileSync(map).toString('base64'));
+      assert.deepStrictEqual(faults, [], map);
+    }
+  });
 
 test('no request leaves the page, which is at most 150 KB', async () => {
   assert.ok(statSync(SW_PAGE).size <= 150 * 1024);
