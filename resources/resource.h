@@ -11,6 +11,11 @@
 #define IDM_HELP 112
 #define IDM_ABOUT 113
 #define IDM_ALL_FIELDS 114
+#define IDM_SHOW_MAP 115
 #define IDM_CLEAR 125
 #define IDC_SCAN 220
 #define IDC_AUTOSCAN 230
+
+// The Show map dialog's picture and its table of starts.
+#define IDC_MAP_PICTURE 301
+#define IDC_MAP_STARTS 302

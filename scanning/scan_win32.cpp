@@ -8,6 +8,21 @@
 
 char CurrentPud[kPudNameLength + 1];
 bool CurrentPudUtf8;
+char AnalysedPud[MAX_PATH * 3];
+
+namespace {
+
+// Notes CurrentPud, resolved against the current directory, as the map last analysed.
+void NoteAnalysedPud() {
+  wchar_t name[MAX_PATH];
+  wchar_t path[MAX_PATH];
+  MultiByteToWideChar(CurrentPudUtf8 ? CP_UTF8 : CP_ACP, 0, CurrentPud, -1, name, MAX_PATH);
+  const DWORD length = GetFullPathNameW(name, MAX_PATH, path, nullptr);
+  if (length == 0 || length >= MAX_PATH) return;
+  WideCharToMultiByte(CP_UTF8, 0, path, -1, AnalysedPud, sizeof AnalysedPud, nullptr, nullptr);
+}
+
+}  // namespace
 
 void SetCurrentPud(HWND window, const char* name, bool utf8) {
   static constexpr char kTitleStart[] = "Statwarden: ";
@@ -47,10 +62,12 @@ void ScanLatestPud(HWND window) {
 void AnalyseAndReport(HWND window) {
   ReportListSink sink;
   const Analysis analysis = AnalysePud(CurrentPud, sink, CurrentPudUtf8, AllFieldsFlag != 0);
+  AnalysedPud[0] = '\0';
   if (analysis.outcome == ReadOutcome::OpenFailed) {
     ShowFileInputError(window);
     return;
   }
+  NoteAnalysedPud();
   ReportOutcome(window, analysis.discrepancies);
 }
 

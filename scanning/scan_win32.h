@@ -10,6 +10,10 @@
 extern char CurrentPud[kPudNameLength + 1];
 extern bool CurrentPudUtf8;
 
+// The map last analysed, by its full path in UTF-8; empty before the first analysis and after a
+// map that could not be opened.
+extern char AnalysedPud[MAX_PATH * 3];
+
 // Names `name` (a bare file name of at most kPudNameLength bytes, in UTF-8 when `utf8` is set) in
 // CurrentPud and in the window's title.
 void SetCurrentPud(HWND window, const char* name, bool utf8 = false);

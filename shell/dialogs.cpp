@@ -2,6 +2,7 @@
 
 #include "blit_picture.h"
 #include "config_file.h"
+#include "show_map.h"
 
 HBITMAP AboutPicture;
 
@@ -50,6 +51,19 @@ INT_PTR CALLBACK SoundDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
       } else if (LOWORD(wParam) == IDCANCEL) {
         EndDialog(dialog, 0);
       }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR CALLBACK MapDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      FillMapDialog(dialog, *reinterpret_cast<ShownMap*>(lParam));
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
       return FALSE;
     default:
       return FALSE;

@@ -1,4 +1,4 @@
-// The about box and the sound settings dialog.
+// The about box, the sound settings dialog and the Show map dialog.
 #pragma once
 
 #include <windows.h>
@@ -8,3 +8,6 @@ extern HBITMAP AboutPicture;
 
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK SoundDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Its lParam: the ShownMap to show.
+INT_PTR CALLBACK MapDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

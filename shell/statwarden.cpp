@@ -13,6 +13,7 @@
 #include "report_texts.h"
 #include "resource.h"
 #include "scan_win32.h"
+#include "show_map.h"
 #include "start_dir.h"
 #include "support_files.h"
 
@@ -43,6 +44,9 @@ void HandleCommand(HWND window, WPARAM wParam) {
   switch (LOWORD(wParam)) {
     case IDM_OPEN:
       OpenAnyPud(window);
+      break;
+    case IDM_SHOW_MAP:
+      ShowMap(window);
       break;
     case IDM_EXIT:
       DestroyWindow(window);
@@ -120,6 +124,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       break;
     case WM_INITMENU:
       SendMessageA(ReportList, LB_SETTABSTOPS, 5, reinterpret_cast<LPARAM>(ReportTabStops));
+      // Show map once a map has been analysed; keys send this too, before their command.
+      EnableMenuItem(reinterpret_cast<HMENU>(wParam), IDM_SHOW_MAP,
+                     MF_BYCOMMAND | (AnalysedPud[0] != '\0' ? MF_ENABLED : MF_GRAYED));
       break;
     default:
       break;
