@@ -13,9 +13,11 @@
 
 #include "sample_pud.h"
 
-// Command identifiers, as the menu, the keys and the buttons send them; the sound radio buttons.
+// Command identifiers, as the menu, the keys and the buttons send them; the sound radio buttons;
+// the Show map dialog's picture and table.
 constexpr WORD kOpen = 102, kSoundSettings = 111, kHelp = 112, kAbout = 113, kEveryField = 114,
-               kScan = 220, kAutoscan = 230, kSoundOn = 102, kSoundOff = 103;
+               kScan = 220, kAutoscan = 230, kSoundOn = 102, kSoundOff = 103, kMapPicture = 301,
+               kMapStarts = 302;
 
 using Box = std::pair<std::string, std::string>;  // a message box's text and caption
 inline const Box kDiscrepancies{"Warning - unit discrepancies found", "Statwarden"};
@@ -52,6 +54,17 @@ inline std::string WindowText(HWND window) {
 inline std::wstring WideWindowText(HWND window) {
   wchar_t text[1024];
   return {text, static_cast<std::size_t>(GetWindowTextW(window, text, 1024))};
+}
+
+inline std::vector<std::string> ListLines(HWND list) {
+  std::vector<std::string> lines(static_cast<std::size_t>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+  // Wide: LB_GETTEXT in ANSI across processes overruns its buffer under Wine.
+  wchar_t line[256];
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
+    lines[i].assign(line, line + (length > 0 ? length : 0));
+  }
+  return lines;
 }
 
 inline bool WaitUntilHidden(HWND window) {
@@ -150,15 +163,7 @@ struct App {
   ~App() { End(); }
   void Command(WORD id) const { PostMessageA(window, WM_COMMAND, id, 0); }
   std::vector<std::string> ListLines() const {
-    HWND list = FindWindowExA(window, nullptr, "LISTBOX", nullptr);
-    std::vector<std::string> lines(static_cast<std::size_t>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
-    // Wide: LB_GETTEXT in ANSI across processes overruns its buffer under Wine.
-    wchar_t line[256];
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      const LRESULT length = SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
-      lines[i].assign(line, line + (length > 0 ? length : 0));
-    }
-    return lines;
+    return ::ListLines(FindWindowExA(window, nullptr, "LISTBOX", nullptr));
   }
   // Drops the maps `names` (full paths, each ended by a null) on the window as the shell does: a
   // DROPFILES header and the names, in the program's memory, away from the start of its page.
@@ -174,9 +179,10 @@ struct App {
       return false;
     return PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
   }
-  // The Config menu's pixels, opened from the keyboard as a user would, then closed.
-  std::vector<COLORREF> ConfigMenu() const {
-    PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, 'c');
+  // The pixels of the menu of this access key, opened from the keyboard as a user would, then
+  // closed.
+  std::vector<COLORREF> Menu(char key) const {
+    PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, key);
     HWND menu = nullptr;
     WaitFor([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); });
     RECT box;

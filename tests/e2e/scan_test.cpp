@@ -18,7 +18,8 @@ Bytes RealMap(const char* name) {
   return Bytes(map.begin(), map.end());
 }
 
-// Scan skips hidden and system maps and folders and names a map held open unreadable.
+// Scan skips hidden and system maps and folders and names a map held open unreadable. Show map
+// says so of a map without land, and of one gone since.
 TEST_F(ScanTest, NewestPlainMapReadAndReported) {
   WriteMap(start_ / "hidden.pud", kRiggedMap, 9, FILE_ATTRIBUTE_HIDDEN);
   WriteMap(start_ / "system.pud", kRiggedMap, 9, FILE_ATTRIBUTE_SYSTEM);
@@ -38,6 +39,11 @@ TEST_F(ScanTest, NewestPlainMapReadAndReported) {
   EXPECT_EQ(outcome.box, kDiscrepancies);
   EXPECT_TRUE(outcome.alarm && !outcome.happy);
   EXPECT_EQ(app_.ListLines(), kRiggedLines);
+  PostMessageA(app_.window, WM_KEYDOWN, 'M', 1);
+  EXPECT_EQ(Run().box, Box("This map has no picture: its land cannot be read.", "Show map"));
+  std::filesystem::remove(map);
+  PostMessageA(app_.window, WM_KEYDOWN, 'M', 1);
+  EXPECT_EQ(Run().box, Box("The map can no longer be read.", "Show map"));
   EXPECT_EQ(app_.Close(), 0u);
   ExpectCleanTemp();
 }
@@ -102,13 +108,15 @@ TEST_F(ScanTest, OpenMapInAnotherFolder) {
 // Check every field: off, a map whose changes lie beyond the seven statistics is clean; on, its
 // fields' lines and the warning; kept in the configuration file across a restart, with the menu's
 // check mark, and no change twice in a map with changes in both (named beyond the ANSI code page,
-// its unit data after a moved section); off, the file as before.
+// its unit data after a moved section); off, the file as before. Show map, grayed until then, shows
+// that map whole at the largest whole scale the work area allows, with what each start reaches as
+// the checker finds it.
 TEST_F(ScanTest, EveryField) {
   WriteMap(start_ / "War.pud", RealMap("War.pud"));
   StartApp('0');
   EXPECT_EQ(Run(kScan).box, Box("No unit specials found", "Statwarden"));
   EXPECT_TRUE(app_.ListLines().empty());
-  const std::vector<COLORREF> unchecked = app_.ConfigMenu();
+  const std::vector<COLORREF> unchecked = app_.Menu('c');
   app_.Command(kEveryField);
   EXPECT_EQ(Run(kScan).box, kDiscrepancies);
   EXPECT_EQ(app_.ListLines(), CheckedLines("War.pud"));
@@ -116,15 +124,39 @@ TEST_F(ScanTest, EveryField) {
   EXPECT_EQ(Contents(temp_ / "sw_config.cfg"), "\r\n[SOUND] 0\r\n[ALLFIELDS] 1\r\n\r\n");
 
   ASSERT_TRUE(app_.Start(start_, temp_));
-  EXPECT_TRUE(app_.ConfigMenu() != unchecked) << "no check mark";
+  EXPECT_TRUE(app_.Menu('c') != unchecked) << "no check mark";
+  const std::vector<COLORREF> unanalysed = app_.Menu('f');
   const std::wstring name = L"\u041f\u0435\u0440\u0435\u0432\u0430\u043b 2.pud";
   WriteMap(start_ / name, MoveSection(RealMap("Mountain Pass BNE CW.pud"), "SGLD", "UDTA"), 2);
   EXPECT_EQ(Run(kScan).box, kDiscrepancies);
   EXPECT_EQ(WideWindowText(app_.window), L"Statwarden: " + name);
   const std::vector<std::string> checked = CheckedLines("Mountain Pass BNE CW.pud");
   EXPECT_EQ(app_.ListLines(), checked);
+  EXPECT_TRUE(app_.Menu('f') != unanalysed) << "Show map alike before and after a map is checked";
+  PostMessageA(app_.window, WM_KEYDOWN, 'M', 1);
+  HWND map = app_.WaitForDialog();
+  ASSERT_NE(map, nullptr);
+  EXPECT_EQ(WideWindowText(map), L"Map of " + name);
+  RECT picture, box, work;
+  GetClientRect(GetDlgItem(map, kMapPicture), &picture);
+  GetWindowRect(map, &box);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  // 128 tiles of two pixels each way, a whole number of times; once more would not fit.
+  constexpr LONG kSide = 256;
+  EXPECT_TRUE(picture.right == picture.bottom && picture.right > 0 && picture.right % kSide == 0);
+  EXPECT_TRUE(box.left >= work.left && box.top >= work.top && box.right <= work.right &&
+              box.bottom <= work.bottom);
+  EXPECT_TRUE(box.right - box.left + kSide > work.right - work.left ||
+              box.bottom - box.top + kSide > work.bottom - work.top);
+  EXPECT_EQ(ListLines(GetDlgItem(map, kMapStarts)),
+            (std::vector<std::string>{
+                "\tHome mine\t\tWithin 12\tWithin 20", "Player\tgold\tdistance\tgold\trescuable",
+                "Red\t40000\t72\t0\t0", "Blue\t40000\t3\t40000\t0", "Green\t40000\t3\t40000\t0",
+                "Violet\t40000\t3\t40000\t0", "Orange\t40000\t2\t40000\t0"}));
+  SendDlgItemMessageA(map, IDOK, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntilHidden(map));
   app_.Command(kEveryField);
-  EXPECT_TRUE(app_.ConfigMenu() == unchecked) << "a check mark while off";
+  EXPECT_TRUE(app_.Menu('c') == unchecked) << "a check mark while off";
   // Off, the seven statistics' lines only, which come first: neither other fields nor starts.
   EXPECT_EQ(Run(kScan).box, kDiscrepancies);
   EXPECT_EQ(app_.ListLines(), std::vector(checked.begin(), checked.begin() + 9));
