@@ -1,7 +1,5 @@
 #include "map_land.h"
 
-#include <cstring>
-
 #include "standard_data.h"
 
 namespace {
@@ -36,38 +34,6 @@ Tileset TilesetOf(PudFile& file) {
   if (era == nullptr || file.Read(*era, 0, word, 2) < 2) return Tileset::Forest;
   const std::uint16_t tileset = Word(word);
   return tileset <= 3 ? static_cast<Tileset>(tileset) : Tileset::Forest;
-}
-
-// The standard value of a unit-data field for a type, 0 for a type above 109.
-std::uint32_t StandardUnitValue(const char* field, int type) {
-  for (std::size_t i = 0; i < kStandardUnitData.fieldCount; ++i) {
-    const StandardField& found = kStandardUnitData.fields[i];
-    if (std::strcmp(found.name, field) == 0 && static_cast<std::size_t>(type) < found.count)
-      return StandardValue(found, static_cast<std::size_t>(type));
-  }
-  return 0;
-}
-
-struct UnitShapes {
-  Footprint footprints[256];
-  bool buildings[256];
-
-  UnitShapes() {
-    constexpr std::uint32_t kBuildingFlag = 0x20;
-    for (int type = 0; type < 256; ++type) {
-      footprints[type] = {1, 1};
-      buildings[type] = false;
-      if (type >= kTypesWithData) continue;
-      const std::uint32_t size = StandardUnitValue("size", type);
-      footprints[type] = {static_cast<int>(size & 0xffff), static_cast<int>(size >> 16)};
-      buildings[type] = (StandardUnitValue("flags", type) & kBuildingFlag) != 0;
-    }
-  }
-};
-
-const UnitShapes& Shapes() {
-  static const UnitShapes shapes;
-  return shapes;
 }
 
 }  // namespace
@@ -120,6 +86,9 @@ QuarterClasses ClassesOf(std::uint16_t tile) {
   return classes;
 }
 
-Footprint FootprintOf(int type) { return Shapes().footprints[type & 0xff]; }
+Footprint FootprintOf(int type) {
+  if (type >= kTypesWithData) return {1, 1};
+  return {kUnitShapes[type].width, kUnitShapes[type].height};
+}
 
-bool IsBuilding(int type) { return Shapes().buildings[type & 0xff]; }
+bool IsBuilding(int type) { return type < kTypesWithData && kUnitShapes[type].building; }

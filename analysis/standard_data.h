@@ -60,3 +60,12 @@ extern const StartAllowance kStartAllowances[4];
 // The colour (0xRRGGBB) of each terrain class of the map's picture, by tileset (forest, winter,
 // wasteland, swamp) and class (1 to 12; 0 for a tile of no class: magenta).
 extern const std::uint32_t kTerrainColors[4][13];
+
+// The standard footprint of each unit type, in tiles (either may be 0), and whether it is a
+// building.
+struct UnitShape {
+  std::uint16_t width;
+  std::uint16_t height;
+  bool building;
+};
+extern const UnitShape kUnitShapes[110];

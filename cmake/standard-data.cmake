@@ -194,6 +194,24 @@ foreach(position RANGE 3)
 endforeach()
 string(APPEND definitions "};\n")
 
+# standard-units.tsv again: each unit type's footprint, the two halves of its size, and whether its
+# flags make it a building (bit 0x20).
+read_rows("${DATA}/standard-units.tsv" rows)
+list(POP_FRONT rows header)
+cells("${header}" columns)
+list(FIND columns size size_column)
+list(FIND columns flags flags_column)
+string(APPEND definitions "\nconst UnitShape kUnitShapes[] = {\n")
+foreach(row IN LISTS rows)
+  cell("${row}" ${size_column} size)
+  cell("${row}" ${flags_column} flags)
+  math(EXPR width "${size} & 65535")
+  math(EXPR height "${size} >> 16")
+  math(EXPR building "(${flags} >> 5) & 1")
+  string(APPEND definitions "    {${width}, ${height}, ${building}},\n")
+endforeach()
+string(APPEND definitions "};\n")
+
 # terrain-colors.tsv: the colour of each terrain class (rows 1 to 12) in each tileset (columns
 # forest, winter, wasteland, swamp); class 0 stands for a tile of no class.
 read_rows("${DATA}/terrain-colors.tsv" rows)

@@ -1,8 +1,6 @@
-// The few C++ run-time functions the window's code calls (a growing vector, a static local), made
-// without exceptions: the library's own throw, and bring its exception handling, its name
-// demangler and its printf along, over 200 KB. The window has one thread; a heap that has no
-// memory left ends the program.
-#include <cstdint>
+// The few C++ run-time functions the window's code calls (a growing vector), made without
+// exceptions: the library's own throw, and bring its exception handling, its name demangler and
+// its printf along, over 200 KB. A heap that has no memory left ends the program.
 #include <cstdlib>
 #include <vector>  // declares the library's __throw_ functions
 
@@ -23,9 +21,3 @@ void __throw_bad_alloc() { __builtin_trap(); }
 void __throw_bad_array_new_length() { __builtin_trap(); }
 
 }  // namespace std
-
-extern "C" {
-
-int __cxa_guard_acquire(std::uint64_t* guard) { return *reinterpret_cast<char*>(guard) == 0; }
-void __cxa_guard_release(std::uint64_t* guard) { *reinterpret_cast<char*>(guard) = 1; }
-}
