@@ -83,23 +83,22 @@ struct Marks {
 };
 
 // Where a label of `size` goes beside `frame`: to its right, left, below or above, moved within
-// `bounds`, the first place that covers no mark; else to its right.
-RECT PlaceLabel(const RECT& frame, SIZE size, const RECT& bounds, const Marks& marks) {
+// `bounds`, the first place that covers no mark; false where every place covers one, and the
+// start keeps its frame alone.
+bool PlaceLabel(const RECT& frame, SIZE size, const RECT& bounds, const Marks& marks, RECT& label) {
   const LONG middleX = (frame.left + frame.right - size.cx) / 2;
   const LONG middleY = (frame.top + frame.bottom - size.cy) / 2;
   const POINT corners[4] = {{frame.right + 1, middleY},
                             {frame.left - 1 - size.cx, middleY},
                             {middleX, frame.bottom + 1},
                             {middleX, frame.top - 1 - size.cy}};
-  RECT first{};
   for (const POINT& corner : corners) {
     const LONG left = std::max(bounds.left, std::min(corner.x, bounds.right - size.cx));
     const LONG top = std::max(bounds.top, std::min(corner.y, bounds.bottom - size.cy));
-    const RECT label{left, top, left + size.cx, top + size.cy};
-    if (!marks.Cover(label)) return label;
-    if (&corner == corners) first = label;
+    label = {left, top, left + size.cx, top + size.cy};
+    if (!marks.Cover(label)) return true;
   }
-  return first;
+  return false;
 }
 
 // The picture at `scale`, each start framed in its slot's colour with the colour's name beside
@@ -158,7 +157,8 @@ HBITMAP MarkedPicture(const ShownMap& shown, int scale, HFONT font) {
     SIZE size;
     GetTextExtentPoint32A(dc, name, length, &size);
     size.cx += 4;
-    const RECT label = PlaceLabel(frame, size, bounds, marks);
+    RECT label;
+    if (!PlaceLabel(frame, size, bounds, marks, label)) continue;
     marks.placed[marks.count++] = label;
     HBRUSH brush = CreateSolidBrush(color);
     FillRect(dc, &label, brush);
