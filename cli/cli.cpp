@@ -96,7 +96,8 @@ Parse ParseArguments(const std::vector<std::string>& arguments, Options& options
 // before it when the run has chosen that name already.
 std::string PictureName(const std::string& map, std::set<std::string>& chosen) {
   std::string stem = NameInPath(map);
-  if (const std::size_t dot = stem.rfind('.'); dot != std::string::npos && dot > 0) stem.resize(dot);
+  if (const std::size_t dot = stem.rfind('.'); dot != std::string::npos && dot > 0)
+    stem.resize(dot);
   std::string name = stem + ".png";
   for (int copy = 2; !chosen.insert(name).second; ++copy) {
     name = stem + " (" + std::to_string(copy) + ").png";
@@ -190,8 +191,7 @@ int Run(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& 
     if (analysis.outcome == ReadOutcome::OpenFailed) {
       Tell(out, err, std::string(kFileInputError) + ": " + map);
       failed = true;
-    } else if (options.picture &&
-               !WritePicture(file, map, options, pictureNames, out, err)) {
+    } else if (options.picture && !WritePicture(file, map, options, pictureNames, out, err)) {
       failed = true;
     }
     discrepancies = discrepancies || analysis.discrepancies;
