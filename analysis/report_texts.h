@@ -22,6 +22,10 @@ constexpr bool IsColumnHeading(std::string_view heading) {
 // A map that cannot be read.
 inline constexpr char kFileInputError[] = "File input error";
 
+// A map whose land cannot be read, so that it has no picture.
+inline constexpr char kNoPicture[] =
+    "No picture: the map does not give its size, tiles and movement";
+
 // A search that found no map.
 inline constexpr char kNoPudsFound[] = "Error - no puds found";
 

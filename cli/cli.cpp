@@ -45,9 +45,6 @@ constexpr const char* kUsage =
     "--all: also when any field, start or reach differs), 2 on any error, a report\n"
     "or a picture that could not be written whole (a full disk) among them.\n";
 
-// What a map without land to draw says instead of its picture.
-constexpr const char* kNoPicture = "no picture: the map does not give its size, tiles and movement";
-
 struct Options {
   ViewKind view = ViewKind::Human;
   bool all = false;  // every field, not only the seven statistics

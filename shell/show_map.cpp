@@ -195,8 +195,7 @@ void ShowMap(HWND owner) {
     return;
   }
   if (!ReadMapLand(file, shown.land)) {
-    MessageBoxA(owner, "This map has no picture: its land cannot be read.", "Show map",
-                MB_ICONINFORMATION);
+    MessageBoxA(owner, kNoPicture, "Show map", MB_ICONINFORMATION);
     return;
   }
   DrawPicture(shown.land, shown.picture);

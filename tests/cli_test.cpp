@@ -143,7 +143,7 @@ TEST_F(CliTest, PicturesArePngFiles) {
   const CliRun run = RunWith({"--picture", folder, war, rigged_, missing_, war});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, rigged_ +
-                         ": no picture: the map does not give its size, tiles and movement\n" +
+                         ": No picture: the map does not give its size, tiles and movement\n" +
                          "File input error: " + missing_ + "\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
   for (const char* name : {"War.png", "War (2).png"}) {

@@ -208,8 +208,7 @@
       section.append(table);
     }
     if (!shown.picture) {
-      section.append(
-        element('p', 'No picture: the map does not give its size, tiles and movement.'));
+      section.append(element('p', `${texts.noPicture}.`));
       return section;
     }
     const figure = element('figure');

@@ -94,15 +94,15 @@ __attribute__((export_name("picture_width"))) int PictureWidth() { return pictur
 __attribute__((export_name("picture_height"))) int PictureHeight() { return picture.height; }
 
 // The texts the page shows as the window and the checker do: the report's columns, what it says
-// of a file it cannot read and the names of what a start reaches; and the picture's colours of
-// the slots 1 to 8 and of the mines and oil patches, which the page's marks must not hide.
+// of a file it cannot read and of a map without a picture, and the names of what a start reaches;
+// and the picture's colours of the slots 1 to 8 and of the mines and oil patches, which the page's
+// marks must not hide.
 __attribute__((export_name("texts"))) const char* Texts() {
-  answer = Json{{"columns", kColumnNames},
-                {"fileInputError", kFileInputError},
-                {"reachItems", kReachItemNames},
-                {"playerColors", kOwnerColors},
-                {"resourceColors", {kGoldMineColor, kOilPatchColor}}}
-               .dump();
+  answer =
+      Json{{"columns", kColumnNames},      {"fileInputError", kFileInputError},
+           {"noPicture", kNoPicture},      {"reachItems", kReachItemNames},
+           {"playerColors", kOwnerColors}, {"resourceColors", {kGoldMineColor, kOilPatchColor}}}
+          .dump();
   return answer.c_str();
 }
 

@@ -40,7 +40,8 @@ TEST_F(ScanTest, NewestPlainMapReadAndReported) {
   EXPECT_TRUE(outcome.alarm && !outcome.happy);
   EXPECT_EQ(app_.ListLines(), kRiggedLines);
   PostMessageA(app_.window, WM_KEYDOWN, 'M', 1);
-  EXPECT_EQ(Run().box, Box("This map has no picture: its land cannot be read.", "Show map"));
+  EXPECT_EQ(Run().box,
+            Box("No picture: the map does not give its size, tiles and movement", "Show map"));
   std::filesystem::remove(map);
   PostMessageA(app_.window, WM_KEYDOWN, 'M', 1);
   EXPECT_EQ(Run().box, Box("The map can no longer be read.", "Show map"));
