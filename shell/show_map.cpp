@@ -6,6 +6,7 @@
 
 #include "dialogs.h"
 #include "resource.h"
+#include "report_texts.h"
 #include "scan_win32.h"
 #include "start_reach.h"
 
