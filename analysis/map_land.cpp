@@ -11,7 +11,7 @@ constexpr std::uint8_t kPairs[10][2] = {{0, 0}, {2, 1}, {1, 3}, {4, 3}, {8, 3},
                                         {3, 5}, {6, 5}, {7, 5}, {9, 6}, {10, 6}};
 
 std::uint16_t Word(const unsigned char* bytes) {
-  return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
+  return static_cast<std::uint16_t>(LittleEndianValue(bytes, 2));
 }
 
 // Reads the first section of a tag whole, as 16-bit words; false unless it holds exactly `count`
@@ -57,18 +57,10 @@ bool ReadMapLand(PudFile& file, MapLand& land) {
     file.Read(*owners, 0, land.owners.data(), land.owners.size());
 
   land.units.clear();
-  const PudSection* units = file.First(FirstSection::UNIT);
-  if (units == nullptr) return true;
-  unsigned char records[kUnitRecordBytes * 512];
-  for (std::uint64_t at = 0;; at += sizeof records) {
-    const std::size_t got = file.Read(*units, at, records, sizeof records);
-    for (std::size_t i = 0; i + kUnitRecordBytes <= got; i += kUnitRecordBytes) {
-      const unsigned char* record = &records[i];
-      const MapUnit unit{Word(record), Word(record + 2), record[4], record[5], Word(record + 6)};
-      if (unit.x < land.width && unit.y < land.height) land.units.push_back(unit);
-    }
-    if (got < sizeof records) return true;
-  }
+  ForEachUnitRecord(file, [&](const MapUnit& unit) {
+    if (unit.x < land.width && unit.y < land.height) land.units.push_back(unit);
+  });
+  return true;
 }
 
 QuarterClasses ClassesOf(std::uint16_t tile) {

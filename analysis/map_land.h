@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pud_unit_data.h"
+#include "standard_data.h"
 
 enum class Tileset { Forest, Winter, Wasteland, Swamp };
 
@@ -33,6 +34,24 @@ inline constexpr int kOwnerSlots = 16;
 inline constexpr std::uint8_t kPersonOwner = 5;
 inline constexpr std::uint8_t kRescuePassive = 6;
 inline constexpr std::uint8_t kRescueActive = 7;
+
+// Calls `visit` with each whole record of the map's first unit section, in order.
+template <typename Visit>
+void ForEachUnitRecord(PudFile& file, Visit visit) {
+  const PudSection* units = file.First(FirstSection::UNIT);
+  if (units == nullptr) return;
+  unsigned char records[kUnitRecordBytes * 512];
+  for (std::uint64_t at = 0;; at += sizeof records) {
+    const std::size_t got = file.Read(*units, at, records, sizeof records);
+    for (std::size_t i = 0; i + kUnitRecordBytes <= got; i += kUnitRecordBytes) {
+      const unsigned char* record = &records[i];
+      visit(MapUnit{static_cast<std::uint16_t>(LittleEndianValue(record, 2)),
+                    static_cast<std::uint16_t>(LittleEndianValue(record + 2, 2)), record[4],
+                    record[5], static_cast<std::uint16_t>(LittleEndianValue(record + 6, 2))});
+    }
+    if (got < sizeof records) return;
+  }
+}
 
 struct MapLand {
   int width = 0;

@@ -79,7 +79,7 @@ void ReportWalk::AddChange(const FieldChange& change) {
 void ReportWalk::AddStartChange(const StartChange& change) {
   if (change.opensGroup) view_.BeginGroup({kStartTitle, true, nullptr});
   char room[kStartNameRoom];
-  const std::string_view name = StartChangeName(change, room);
+  const std::string_view name = SlotItemName(change.player, change.item, room);
   const ValueText usual(change.usual, change.allowance);
   const ValueText value(change.value, change.allowance);
   view_.AddRow({name, name, usual.text, value.text, nullptr});
@@ -88,7 +88,8 @@ void ReportWalk::AddStartChange(const StartChange& change) {
 void ReportWalk::AddReachChange(const ReachChange& change) {
   if (change.opensGroup) view_.BeginGroup({kReachTitle, true, nullptr});
   char room[kStartNameRoom];
-  const std::string_view name = ReachChangeName(change, room);
+  const std::string_view name =
+      SlotItemName(change.player, kReachItemNames[static_cast<int>(change.item)], room);
   const ValueText usual(change.usual, false);
   const ValueText value(change.value, false);
   view_.AddRow({name, name, usual.text, value.text, nullptr});

@@ -183,22 +183,15 @@ StartPlayers PersonSlots(PudFile& file) {
 // Counts the units of each kind that each person slot owns, in whole records.
 void CountUnits(PudFile& file, const StartPlayers& players,
                 SlotValues (&counts)[kUnitTypesStored]) {
-  const PudSection* units = file.First(FirstSection::UNIT);
-  if (units == nullptr) return;
   int personOf[256];
   std::fill(std::begin(personOf), std::end(personOf), -1);
   for (int i = 0; i < players.count; ++i) personOf[players.slots[i].player - 1] = i;
-  unsigned char records[kUnitRecordBytes * 256];
-  for (std::uint64_t at = 0;; at += sizeof records) {
-    const std::size_t got = file.Read(*units, at, records, sizeof records);
-    for (std::size_t record = 0; record + kUnitRecordBytes <= got; record += kUnitRecordBytes) {
-      const int type = records[record + 4];
-      const int person = personOf[records[record + 5]];
-      // The start locations are no units.
-      if (person >= 0 && type != kHumanStart && type != kOrcStart) ++counts[KindOf(type)][person];
-    }
-    if (got < sizeof records) return;
-  }
+  ForEachUnitRecord(file, [&](const MapUnit& unit) {
+    const int person = personOf[unit.owner];
+    // The start locations are no units.
+    if (person >= 0 && unit.type != kHumanStart && unit.type != kOrcStart)
+      ++counts[KindOf(unit.type)][person];
+  });
 }
 
 }  // namespace
@@ -237,14 +230,8 @@ bool CompareStarts(PudFile& file, StartSink& sink) {
   return comparison.differs;
 }
 
-std::string_view StartChangeName(const StartChange& change, char (&room)[kStartNameRoom]) {
+std::string_view SlotItemName(int player, std::string_view item, char (&room)[kStartNameRoom]) {
   NameWriter name(room);
-  name << kPlayerColors[change.player - 1] << " " << change.item;
-  return name.Text();
-}
-
-std::string_view ReachChangeName(const ReachChange& change, char (&room)[kStartNameRoom]) {
-  NameWriter name(room);
-  name << kPlayerColors[change.player - 1] << " " << kReachItemNames[static_cast<int>(change.item)];
+  name << kPlayerColors[player - 1] << " " << item;
   return name.Text();
 }

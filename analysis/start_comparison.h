@@ -14,8 +14,6 @@ bool CompareStarts(PudFile& file, StartSink& sink);
 // Room for a change's name in the report, with its terminator.
 inline constexpr std::size_t kStartNameRoom = 64;
 
-// "<Color> <item>", e.g. "Violet catapult"; written to `room`.
-std::string_view StartChangeName(const StartChange& change, char (&room)[kStartNameRoom]);
-
-// "<Color> <item>" of a reach change, e.g. "Red home mine gold"; written to `room`.
-std::string_view ReachChangeName(const ReachChange& change, char (&room)[kStartNameRoom]);
+// "<Color> <item>" of a slot's start or reach change, e.g. "Violet catapult", "Red home mine
+// gold"; written to `room`.
+std::string_view SlotItemName(int player, std::string_view item, char (&room)[kStartNameRoom]);

@@ -24,19 +24,15 @@ constexpr std::uint64_t kNearRescuable = 20;
 
 constexpr std::uint32_t kUnreached = UINT32_MAX;
 
-// What clearing a blocked tile costs by what it shows: forest, a wall, rocks; nothing else clears.
+// What clearing a blocked tile costs by what it shows, as the picture reads it: forest, a wall,
+// rocks in any quarter (a mixed tile pairs one of them with open land); nothing else clears.
 std::uint8_t ClearingCost(std::uint16_t tile) {
-  const unsigned pair = tile >> 8;
-  const unsigned middle = tile >> 4 & 0xf;
-  if (pair == 0) {
-    if (middle == 7) return kForestCost;
-    if (middle == 8) return kRocksCost;
-    return middle >= 9 && middle <= 12 ? kWallCost : kNoEntry;
-  }
-  if (middle > 13) return kNoEntry;
-  if (pair == 7) return kForestCost;
-  if (pair == 4) return kRocksCost;
-  return pair == 8 || pair == 9 ? kWallCost : kNoEntry;
+  constexpr std::uint8_t kCostOfClass[13] = {
+      kNoEntry,    kNoEntry,   kNoEntry,  kNoEntry,  kNoEntry,  kNoEntry, kNoEntry,
+      kForestCost, kRocksCost, kWallCost, kWallCost, kWallCost, kWallCost};
+  std::uint8_t cost = kNoEntry;
+  for (const std::uint8_t quarter : ClassesOf(tile)) cost = std::max(cost, kCostOfClass[quarter]);
+  return cost;
 }
 
 // The tiles a unit covers, clipped to the map.
@@ -198,12 +194,13 @@ StartReach Measure(const MapLand& land, const Walk& walk, int player, const MapU
   std::uint64_t& distance = reach.values[static_cast<int>(ReachItem::HomeMineDistance)];
   for (const MapUnit& unit : land.units) {
     const bool mine = unit.type == kGoldMine;
-    if (!mine && !Rescuable(land, unit)) continue;
+    const bool rescuable = Rescuable(land, unit);
+    if (!mine && !rescuable) continue;
     const std::uint32_t reached = mine || IsBuilding(unit.type)
                                       ? walk.DistanceBeside(AreaOf(land, unit))
                                       : walk.DistanceAt(unit.x, unit.y);
     if (reached == kUnreached) continue;
-    if (Rescuable(land, unit) && reached <= kNearRescuable)
+    if (rescuable && reached <= kNearRescuable)
       ++reach.values[static_cast<int>(ReachItem::RescuableWithin20)];
     if (!mine) continue;
     const std::uint64_t held = unit.data * kGoldPerData;
